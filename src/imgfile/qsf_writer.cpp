@@ -4,6 +4,7 @@
 
 #include "imgfile/image_file.h"
 #include "imgfile/pixel16.h"
+#include "imgfile/qsf_format.h"
 
 bool WriteQsfPack(const std::string& path, const std::vector<RgbImage>& images, int format,
                   std::string* error) {

@@ -6,9 +6,6 @@
 
 #include "platform/png_file.h"
 
-// The pack's signature, 15 characters and the zero byte that ends them.
-inline constexpr char QsfSignature[16] = "Quellin QSF V1'";
-
 // Writes every image in the given layout (0 = 5-5-5, 1 = 5-6-5), each pixel truncated to
 // 16 bits. Widths must be multiples of 4 and sides 1 to 4096. On failure no file is left and
 // *error (when given) says why.
