@@ -27,6 +27,9 @@ public:
     int PutPixel(std::int16_t x, std::int16_t y, std::uint16_t colour);
     std::uint16_t GetPixel(std::int16_t x, std::int16_t y) const;
     int SetColorKey(std::uint16_t key);
+    // True while there is a DirectDraw surface with its pixels; without one every drawing
+    // operation onto, from or of this Surface does nothing.
+    bool Usable() const;
 
     int BlitRectTo(Surface& dest, std::int16_t x, std::int16_t y, std::int16_t srcLeft,
                    std::int16_t srcTop, std::uint16_t width, std::uint16_t height);
