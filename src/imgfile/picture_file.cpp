@@ -43,19 +43,22 @@ std::vector<std::uint8_t> ReadPictureData(std::FILE* file, const PictureHead& he
     return data;
 }
 
-void DecodePicture(const std::vector<std::uint8_t>& data, std::uint16_t width, std::uint16_t height,
-                   bool is565, std::uint16_t* picture) {
+PictureDecoding DecodePicture(const std::vector<std::uint8_t>& data, std::uint16_t width, std::uint16_t height,
+                              bool is565, std::uint16_t* picture) {
+    PictureDecoding decoding;
     std::vector<std::uint8_t> planeRows(std::size_t{3} * width);  // red, green, blue
     std::size_t i = 0;
     unsigned column = 0;
     unsigned plane = 0;
-    unsigned y = 0;
+    unsigned& y = decoding.scanLines;  // the scan line being decoded
     while (y < height && i < data.size()) {
         std::uint8_t* row = planeRows.data() + plane * width;
         const std::uint8_t b = data[i];
         if (b > RunMark) {
             if (++i == data.size()) break;  // a run header with no value behind it
-            const unsigned run = std::min<unsigned>(b - RunMark, width - column);
+            const unsigned declared = b - RunMark;
+            const unsigned run = std::min(declared, width - column);
+            if (run < declared) ++decoding.cutRuns;
             std::fill_n(row + column, run, data[i]);
             column += run;
         } else {
@@ -73,4 +76,5 @@ void DecodePicture(const std::vector<std::uint8_t>& data, std::uint16_t width, s
         for (unsigned x = 0; x < width; ++x) line[x] = RgbTo16(red[x], green[x], blue[x], is565);
         ++y;
     }
+    return decoding;
 }

@@ -30,7 +30,12 @@ PictureHead ReadPictureHead(std::FILE* file);
 PictureFault CheckPictureHead(const PictureHead& head);
 // The encoded data after the head, at most as much as the picture could ever consume.
 std::vector<std::uint8_t> ReadPictureData(std::FILE* file, const PictureHead& head);
+struct PictureDecoding {
+    unsigned scanLines = 0;  // scan lines completed; fewer than the height when data ran out
+    unsigned cutRuns = 0;    // runs that would have crossed the end of their plane row
+};
+
 // Decodes into width x height pixels (zero beforehand) in the display's layout. Runs are cut
 // at the end of their plane row; scan lines the data does not complete stay as they were.
-void DecodePicture(const std::vector<std::uint8_t>& data, std::uint16_t width, std::uint16_t height,
+PictureDecoding DecodePicture(const std::vector<std::uint8_t>& data, std::uint16_t width, std::uint16_t height,
                    bool is565, std::uint16_t* picture);

@@ -29,7 +29,7 @@ std::uint16_t ReadPackHeader(std::FILE* file) {
     if (std::memcmp(signature, QsfSignature, sizeof signature) != 0) return 0;
     std::fread(&packFormat, 1, 1, file);
     std::uint8_t count[2] = {};
-    std::fread(count, 1, sizeof count, file);
+    if (std::fread(count, 1, sizeof count, file) != sizeof count) return 0;  // no count to read
     return Word(count);
 }
 
@@ -52,7 +52,7 @@ int Surface::LoadFromPack(std::FILE* file) {
 
     Lock();
     // A pack that ends inside the pixels leaves the rest as they were.
-    std::fread(pixels, 2, static_cast<std::size_t>(width) * height, file);
+    std::fread(pixels, 1, std::size_t{2} * width * height, file);
     Unlock();
 
     if (packFormat == TheDisplay.is565) return 1;
