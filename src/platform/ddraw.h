@@ -22,6 +22,7 @@ constexpr HRESULT DDERR_OUTOFMEMORY = static_cast<HRESULT>(0x8007000Eu);
 constexpr HRESULT DDERR_NODIRECTDRAWHW = static_cast<HRESULT>(0x88760229u);
 constexpr HRESULT DDERR_CANTCREATEDC = static_cast<HRESULT>(0x88760249u);
 constexpr HRESULT DDERR_SURFACEBUSY = static_cast<HRESULT>(0x887601AEu);
+constexpr HRESULT DDERR_NOTFLIPPABLE = static_cast<HRESULT>(0x88760246u);
 
 constexpr DWORD DDSCL_FULLSCREEN = 0x00000001;
 constexpr DWORD DDSCL_EXCLUSIVE = 0x00000010;
@@ -113,8 +114,9 @@ public:
 private:
     friend class IDirectDraw;
     IDirectDrawSurface(int width, int height, bool primary);
-    ~IDirectDrawSurface() = default;
+    ~IDirectDrawSurface();
     void ShowOnScreen() const;
+    bool Holds(const RECT& rect) const;
 
     int width_;
     int height_;
@@ -123,6 +125,7 @@ private:
     bool hasSourceKey_ = false;
     std::uint16_t sourceKey_ = 0;
     IDirectDrawSurface* backBuffer_ = nullptr;  // owned by a primary of a flip chain
+    HDC dc_ = nullptr;                          // the device context given out, if any
     std::vector<std::uint16_t> pixels_;
 };
 

@@ -1,0 +1,8 @@
+#include "platform/mmtimer.h"
+
+#include "platform/host.h"
+
+DWORD timeGetTime()
+{
+    return host::Milliseconds();
+}
