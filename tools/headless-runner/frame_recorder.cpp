@@ -1,0 +1,26 @@
+#include "frame_recorder.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+#include "platform/headless/headless.h"
+#include "platform/png_file.h"
+
+bool FrameRecorder::Record(int frameNumber, const std::uint16_t* pixels, std::string* error) const
+{
+    if (trace_) {
+        std::printf("frame %d %08" PRIx32 "\n", frameNumber, headless::FrameCrc32(pixels));
+    }
+    if (framesDir_.empty() || frameNumber % every_ != 0) return true;
+    char name[32];
+    std::snprintf(name, sizeof name, "/frame-%06d.png", frameNumber);
+    return WriteFrame(framesDir_ + name, pixels, error);
+}
+
+bool FrameRecorder::WriteFrame(const std::string& path, const std::uint16_t* pixels,
+                               std::string* error) const
+{
+    const RgbImage image =
+        Expand16(pixels, headless::kScreenWidth, headless::kScreenHeight, layout565_);
+    return WritePng(path, image, error);
+}
