@@ -1,0 +1,248 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "display_fixture.h"
+#include "platform/cp949.h"
+#include "platform/gdi.h"
+
+namespace {
+
+using BlitTest = LayoutTest;
+
+// What a blit of `sprite` placed at (x, y) must leave on a black destination: each sprite
+// pixel at its own place, where that place is on the destination and the pixel is no key.
+std::vector<std::uint16_t> Painted(const Surface& sprite, const Surface& dest, int x, int y,
+                                   int srcLeft = 0, int srcTop = 0, int w = -1, int h = -1)
+{
+    if (w < 0) w = sprite.width;
+    if (h < 0) h = sprite.height;
+    std::vector<std::uint16_t> out(static_cast<std::size_t>(dest.width) * dest.height, 0);
+    for (int row = 0; row < h; ++row) {
+        for (int col = 0; col < w; ++col) {
+            const int dx = x + col;
+            const int dy = y + row;
+            if (dx < 0 || dy < 0 || dx >= dest.width || dy >= dest.height) continue;
+            const std::uint16_t p = sprite.pixels[(srcTop + row) * sprite.width + srcLeft + col];
+            if (sprite.bltFlags == DDBLTFAST_SRCCOLORKEY && p == sprite.colorKey) continue;
+            out[static_cast<std::size_t>(dy) * dest.width + dx] = p;
+        }
+    }
+    return out;
+}
+
+struct Placement {
+    int x;
+    int y;
+};
+
+TEST_P(BlitTest, SpriteIsClippedOnEveryEdge)
+{
+    Surface sprite;
+    ASSERT_EQ(sprite.Create(24, 16), 1);
+    FillPattern(sprite, 1);
+    const Placement placements[] = {
+        {-10, 5}, {630, 5},  {5, -6},   {5, 470},  {-10, -6},  {630, 470}, {616, 0},
+        {-23, 0}, {639, 0},  {0, -15},  {0, 479},  // one column or row left
+        {640, 0}, {-24, 0},  {-30, 0},  {0, 480},  {0, -16},   {0, -40},   // nothing
+        {32760, 0}, {0, 32760}, {-32768, 0},  // positions whose right edge wraps
+    };
+    for (const Placement at : placements) {
+        Canvas screen(640, 480);
+        EXPECT_EQ(sprite.BlitTo(screen, static_cast<std::int16_t>(at.x), static_cast<std::int16_t>(at.y)), 1);
+        EXPECT_EQ(PixelsOf(screen), Painted(sprite, screen, at.x, at.y)) << "at " << at.x << "," << at.y;
+    }
+}
+
+TEST_P(BlitTest, TheWorkedPlacements)
+{
+    Surface sprite;
+    ASSERT_EQ(sprite.Create(24, 16), 1);
+    FillPattern(sprite, 1);
+    Canvas screen(640, 480);
+    sprite.BlitTo(screen, -10, 5);
+    // Source columns 10-23 land on 0-13, rows 5-20.
+    EXPECT_EQ(screen.GetPixel(0, 5), sprite.GetPixel(10, 0));
+    EXPECT_EQ(screen.GetPixel(13, 20), sprite.GetPixel(23, 15));
+    EXPECT_EQ(screen.GetPixel(14, 5), 0);
+    EXPECT_EQ(screen.GetPixel(0, 21), 0);
+
+    sprite.BlitTo(screen, 630, 5);
+    EXPECT_EQ(screen.GetPixel(630, 5), sprite.GetPixel(0, 0));
+    EXPECT_EQ(screen.GetPixel(639, 20), sprite.GetPixel(9, 15));
+}
+
+TEST_P(BlitTest, RectangleWiderAndTallerThanTheDestination)
+{
+    Surface wide;
+    ASSERT_EQ(wide.Create(700, 20), 1);
+    FillPattern(wide, 3);
+    Surface tall;
+    ASSERT_EQ(tall.Create(24, 500), 1);
+    FillPattern(tall, 4);
+    Canvas screen(640, 480);
+    wide.BlitTo(screen, -10, 2);
+    EXPECT_EQ(PixelsOf(screen), Painted(wide, screen, -10, 2));
+    EXPECT_EQ(screen.GetPixel(0, 2), wide.GetPixel(10, 0));
+    EXPECT_EQ(screen.GetPixel(639, 2), wide.GetPixel(649, 0));
+
+    Canvas other(640, 480);
+    tall.BlitTo(other, 3, -10);
+    EXPECT_EQ(PixelsOf(other), Painted(tall, other, 3, -10));
+}
+
+TEST_P(BlitTest, PartOfTheSourceClippedOnTheLeftAndTop)
+{
+    Surface sheet;
+    ASSERT_EQ(sheet.Create(32, 32), 1);
+    FillPattern(sheet, 9);
+    for (const Placement at : {Placement{-3, -2}, Placement{100, 100}, Placement{636, 477}}) {
+        Canvas screen(640, 480);
+        EXPECT_EQ(sheet.BlitRectTo(screen, static_cast<std::int16_t>(at.x), static_cast<std::int16_t>(at.y), 4, 6, 8, 5), 1);
+        EXPECT_EQ(PixelsOf(screen), Painted(sheet, screen, at.x, at.y, 4, 6, 8, 5)) << at.x << "," << at.y;
+    }
+}
+
+TEST_P(BlitTest, KeyedSpriteKeepsTheDestinationUnderItsKey)
+{
+    const std::uint16_t magenta = Colour(31, 0, 31);
+    Surface sprite;
+    ASSERT_EQ(sprite.Create(24, 16), 1);
+    FillPattern(sprite, 2);
+    for (int i = 0; i < 24 * 16; i += 3) sprite.pixels[i] = magenta;
+
+    Canvas opaque(640, 480);
+    sprite.BlitTo(opaque, 100, 50);
+    EXPECT_EQ(opaque.GetPixel(100, 50), magenta);
+    EXPECT_EQ(PixelsOf(opaque), Painted(sprite, opaque, 100, 50));
+
+    sprite.SetColorKey(magenta);
+    Canvas keyed(640, 480);
+    sprite.BlitTo(keyed, 100, 50);
+    EXPECT_EQ(keyed.GetPixel(100, 50), 0);
+    EXPECT_EQ(keyed.GetPixel(101, 50), sprite.GetPixel(1, 0));
+    EXPECT_EQ(PixelsOf(keyed), Painted(sprite, keyed, 100, 50));
+}
+
+TEST_P(BlitTest, WholeCanvasCopiesEveryPixel)
+{
+    Canvas from(640, 480);
+    FillPattern(from, 77);
+    Canvas to(640, 480);
+    to.Fill(0xFFFF);
+    from.BlitTo(to, 0, 0);
+    EXPECT_EQ(PixelsOf(to), PixelsOf(from));
+}
+
+INSTANTIATE_LAYOUTS(BlitTest);
+
+// ---------------------------------------------------------------------------------------------
+// Text
+
+using TextTest = LayoutTest;
+
+cp949::Glyph GlyphOf(const char* character)
+{
+    cp949::Glyph glyph;
+    char32_t codePoint;
+    cp949::NextCharacter(character, static_cast<int>(std::strlen(character)), &glyph, &codePoint);
+    return glyph;
+}
+
+bool Ink(const cp949::Glyph& glyph, int col, int row)
+{
+    const int bytesPerRow = glyph.width / 8;
+    return (glyph.rows[row * bytesPerRow + col / 8] >> (7 - col % 8)) & 1;
+}
+
+// Every pixel of the canvas: `stroke` where the glyph at (x, y) has ink, `cell` elsewhere in
+// its cell (or the pixel as it was, when cell is negative), untouched outside.
+void ExpectGlyph(const Canvas& canvas, const std::vector<std::uint16_t>& before, const cp949::Glyph& glyph,
+                 int x, int y, std::uint16_t stroke, int cell)
+{
+    for (int py = 0; py < canvas.height; ++py) {
+        for (int px = 0; px < canvas.width; ++px) {
+            const std::uint16_t old = before[py * canvas.width + px];
+            std::uint16_t want = old;
+            const int col = px - x;
+            const int row = py - y;
+            if (col >= 0 && col < glyph.width && row >= 0 && row < cp949::kGlyphHeight) {
+                if (Ink(glyph, col, row))
+                    want = stroke;
+                else if (cell >= 0)
+                    want = static_cast<std::uint16_t>(cell);
+            }
+            ASSERT_EQ(canvas.pixels[py * canvas.width + px], want) << "at " << px << "," << py;
+        }
+    }
+}
+
+std::uint16_t White()
+{
+    return TheDisplay.is565 ? 0xFFFF : 0x7FFF;
+}
+
+TEST_P(TextTest, TransparentTextDrawsOnlyTheStrokes)
+{
+    Canvas canvas(640, 480);
+    FillPattern(canvas, 1);
+    const auto before = PixelsOf(canvas);
+    canvas.SetTextBkMode(TRANSPARENT);
+    canvas.SetTextRGB(255, 255, 255);
+    EXPECT_EQ(canvas.Printf(100, 40, "%c", 'A'), 1);
+    const cp949::Glyph glyph = GlyphOf("A");
+    ASSERT_EQ(glyph.width, 8);
+    ExpectGlyph(canvas, before, glyph, 100, 40, White(), -1);
+}
+
+TEST_P(TextTest, OpaqueTextFillsItsCellsWithWhite)
+{
+    Canvas canvas(640, 480);
+    canvas.Fill(Colour(10, 10, 10));
+    const auto before = PixelsOf(canvas);
+    canvas.SetTextRGB(0, 0, 0);  // the constructor's mode is opaque
+    canvas.Printf(7, 9, "%d", 4);
+    ExpectGlyph(canvas, before, GlyphOf("4"), 7, 9, 0, White());
+}
+
+TEST_P(TextTest, HangulIsDrawnWithItsOwnGlyph)
+{
+    const char han[] = "\xC7\xD1";  // U+D55C
+    cp949::Glyph glyph;
+    char32_t codePoint = 0;
+    ASSERT_EQ(cp949::NextCharacter(han, 2, &glyph, &codePoint), 2);
+    ASSERT_EQ(codePoint, U'\uD55C');
+    ASSERT_EQ(glyph.width, 16);
+
+    Canvas canvas(640, 480);
+    const auto before = PixelsOf(canvas);
+    canvas.SetTextBkMode(TRANSPARENT);
+    canvas.SetTextRGB(255, 255, 255);
+    canvas.Printf(300, 200, "%s", han);
+    ExpectGlyph(canvas, before, glyph, 300, 200, White(), -1);
+}
+
+// A text longer than 255 bytes is cut there, or one byte earlier so that no double-byte
+// character is split: drawn from far left, only its last kept character shows at x 0, and an
+// opaque cell of a stray half character would show right after it.
+TEST_P(TextTest, LongTextIsCutAtACharacterBoundary)
+{
+    std::string hangul;
+    for (int i = 0; i < 150; ++i) hangul += "\xC7\xD1";
+    Canvas canvas(640, 480);
+    const auto before = PixelsOf(canvas);
+    canvas.SetTextRGB(255, 255, 255);
+    canvas.Printf(-126 * 16, 0, "%s", hangul.c_str());  // 127 characters kept
+    ExpectGlyph(canvas, before, GlyphOf("\xC7\xD1"), 0, 0, White(), White());
+
+    const std::string ascii(300, 'x');
+    Canvas other(640, 480);
+    other.SetTextRGB(255, 255, 255);
+    other.Printf(-254 * 8, 0, "%s", ascii.c_str());  // 255 characters kept
+    ExpectGlyph(other, before, GlyphOf("x"), 0, 0, White(), White());
+}
+
+INSTANTIATE_LAYOUTS(TextTest);
+
+}  // namespace

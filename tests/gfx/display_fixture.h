@@ -1,0 +1,50 @@
+// Tests of the drawing layer run with the display up in one of the two pixel layouts.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gfx/display.h"
+#include "gfx/surface.h"
+#include "platform/headless/headless.h"
+
+// A pixel of the running layout from its three channels.
+inline std::uint16_t Colour(unsigned red, unsigned green, unsigned blue)
+{
+    return TheDisplay.is565 ? static_cast<std::uint16_t>(red << 11 | green << 5 | blue)
+                            : static_cast<std::uint16_t>(red << 10 | green << 5 | blue);
+}
+
+inline std::vector<std::uint16_t> PixelsOf(const Surface& s)
+{
+    return {s.pixels, s.pixels + static_cast<std::size_t>(s.width) * s.height};
+}
+
+// Fills every pixel with a value of its position, so a misplaced copy shows.
+inline void FillPattern(Surface& s, std::uint16_t salt)
+{
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x)
+            s.pixels[y * s.width + x] = static_cast<std::uint16_t>(y * 331 + x * 7 + salt);
+}
+
+class LayoutTest : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        headless::SetLayout565(GetParam());
+        ASSERT_EQ(InitDisplay(), 1);
+        ASSERT_EQ(TheDisplay.is565, GetParam() ? 1 : 0);
+    }
+};
+
+inline std::string LayoutName(const ::testing::TestParamInfo<bool>& info)
+{
+    return info.param ? "565" : "555";
+}
+
+#define INSTANTIATE_LAYOUTS(suite) \
+    INSTANTIATE_TEST_SUITE_P(Layouts, suite, ::testing::Bool(), LayoutName)
