@@ -1,0 +1,79 @@
+// Reading CP949: which bytes make a character, its code point, its glyph, and UTF-8 for boxes.
+#include "platform/cp949.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
+
+namespace {
+
+// The code point glibc gives for the bytes, or 0 when they are not exactly one character.
+char32_t IconvCodePoint(const std::string& bytes)
+{
+    iconv_t cd = iconv_open("UCS-4LE", "CP949");
+    char32_t codePoint = 0;
+    char* in = const_cast<char*>(bytes.data());
+    char* out = reinterpret_cast<char*>(&codePoint);
+    std::size_t inLeft = bytes.size(), outLeft = sizeof codePoint;
+    const bool ok = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0 && outLeft == 0;
+    iconv_close(cd);
+    return ok ? codePoint : 0;
+}
+
+}  // namespace
+
+TEST(Cp949, EveryBytePairDecodesAsGlibcSays)
+{
+    int characters = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x00; trail <= 0xFF; ++trail) {
+            const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+            const char32_t expected = IconvCodePoint(bytes);
+            cp949::Glyph glyph;
+            char32_t codePoint;
+            const int size = cp949::NextCharacter(bytes.data(), 2, &glyph, &codePoint);
+            if (expected != 0) {
+                ++characters;
+                ASSERT_EQ(size, 2) << std::hex << lead << " " << trail;
+                ASSERT_EQ(codePoint, expected) << std::hex << lead << " " << trail;
+                ASSERT_TRUE(glyph.width == 8 || glyph.width == 16);
+            } else {
+                ASSERT_EQ(size, 1) << std::hex << lead << " " << trail;
+                ASSERT_EQ(codePoint, U'\uFFFD');
+                ASSERT_EQ(glyph.width, 8);
+            }
+        }
+    }
+    EXPECT_GT(characters, 17000);  // KS X 1001 and the extended Hangul
+}
+
+TEST(Cp949, SingleBytes)
+{
+    cp949::Glyph glyph;
+    char32_t codePoint;
+    EXPECT_EQ(cp949::NextCharacter("A", 1, &glyph, &codePoint), 1);
+    EXPECT_EQ(codePoint, U'A');
+    EXPECT_EQ(glyph.width, 8);
+    for (const char* lone : {"\x80", "\xFF", "\xC7"}) {
+        EXPECT_EQ(cp949::NextCharacter(lone, 1, &glyph, &codePoint), 1);
+        EXPECT_EQ(codePoint, U'\uFFFD');
+        EXPECT_EQ(glyph.width, 8);
+        for (int i = 0; i < 16; ++i) EXPECT_EQ(glyph.rows[i], 0);
+    }
+    // A control byte takes a blank cell too, yet stays itself in UTF-8.
+    EXPECT_EQ(cp949::NextCharacter("\n", 1, &glyph, &codePoint), 1);
+    EXPECT_EQ(codePoint, U'\n');
+    EXPECT_EQ(glyph.width, 8);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(glyph.rows[i], 0);
+}
+
+TEST(Cp949, ToUtf8)
+{
+    EXPECT_EQ(Cp949ToUtf8(""), "");
+    EXPECT_EQ(Cp949ToUtf8("QDDraw %s\n"), "QDDraw %s\n");
+    EXPECT_EQ(Cp949ToUtf8("\xC7\xF9\xB7\xC2 \xBF\xA1\xB7\xAF."), "\xED\x98\x91\xEB\xA0\xA5 \xEC\x97\x90\xEB\x9F\xAC.");
+    EXPECT_EQ(Cp949ToUtf8("\xA2\xE6"), "\xE2\x82\xAC");     // the euro sign, three bytes in UTF-8
+    EXPECT_EQ(Cp949ToUtf8("\xA1\xA4"), "\xC2\xB7");         // the middle dot, two bytes
+    EXPECT_EQ(Cp949ToUtf8("a\xFF" "b\xC7"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD");
+}

@@ -1,0 +1,190 @@
+// GDI on a surface: SetPixel's colour conversion and TextOutA in Unifont's glyphs, in both
+// screen layouts. The expected glyphs come straight from the installed unifont.hex.
+#include "platform/gdi.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/ddraw.h"
+#include "platform/headless/headless.h"
+
+namespace {
+
+struct HexGlyph {
+    int width = 0;
+    std::vector<std::string> rows;  // '#' for ink, '.' for none
+};
+
+HexGlyph UnifontGlyph(unsigned codePoint)
+{
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "%04X:", codePoint);
+    std::ifstream in(TUMBLOX_UNIFONT_HEX);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind(prefix, 0) != 0) continue;
+        const std::string digits = line.substr(line.find(':') + 1);
+        HexGlyph glyph;
+        glyph.width = digits.size() == 32 ? 8 : 16;
+        const int perRow = glyph.width / 4;
+        for (int row = 0; row < 16; ++row) {
+            std::string pixels;
+            for (int d = 0; d < perRow; ++d) {
+                const int nibble = std::stoi(digits.substr(row * perRow + d, 1), nullptr, 16);
+                for (int bit = 3; bit >= 0; --bit) pixels += (nibble >> bit) & 1 ? '#' : '.';
+            }
+            glyph.rows.push_back(pixels);
+        }
+        return glyph;
+    }
+    ADD_FAILURE() << "no glyph for " << prefix;
+    return {};
+}
+
+constexpr std::uint16_t kGrey = 0x1234;
+
+// A 64x32 surface painted grey, with a device context on it, in the layout of the test.
+class Gdi : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        headless::SetLayout565(GetParam());
+        DirectDrawCreate(nullptr, &directDraw, nullptr);
+        DDSURFACEDESC desc{};
+        desc.dwFlags = DDSD_CAPS | DDSD_WIDTH | DDSD_HEIGHT;
+        desc.ddsCaps.dwCaps = DDSCAPS_OFFSCREENPLAIN | DDSCAPS_SYSTEMMEMORY;
+        desc.dwWidth = 64;
+        desc.dwHeight = 32;
+        directDraw->CreateSurface(&desc, &surface, nullptr);
+        std::fill(surface->Pixels(), surface->Pixels() + 64 * 32, kGrey);
+        surface->GetDC(&dc);
+    }
+    void TearDown() override
+    {
+        surface->ReleaseDC(dc);
+        surface->Release();
+        directDraw->Release();
+    }
+    std::uint16_t At(int x, int y) const { return surface->Pixels()[y * 64 + x]; }
+    std::uint16_t White() const { return GetParam() ? 0xFFFF : 0x7FFF; }
+    std::uint16_t Red() const { return GetParam() ? 0xF800 : 0x7C00; }
+
+    // Every pixel of the glyph's cell at (left, top): ink in `ink`, the rest `paper`.
+    void ExpectGlyph(const HexGlyph& glyph, int left, int top, std::uint16_t ink, std::uint16_t paper)
+    {
+        for (int row = 0; row < 16; ++row)
+            for (int column = 0; column < glyph.width; ++column) {
+                const int x = left + column, y = top + row;
+                if (x < 0 || y < 0 || x >= 64 || y >= 32) continue;
+                const bool inked = glyph.rows[row][column] == '#';
+                ASSERT_EQ(At(x, y), inked ? ink : paper) << "column " << column << " row " << row;
+            }
+    }
+    int PixelsNotGrey() const
+    {
+        return static_cast<int>(std::count_if(surface->Pixels(), surface->Pixels() + 64 * 32,
+                                              [](std::uint16_t p) { return p != kGrey; }));
+    }
+
+    IDirectDraw* directDraw = nullptr;
+    IDirectDrawSurface* surface = nullptr;
+    HDC dc = nullptr;
+};
+
+}  // namespace
+
+TEST_P(Gdi, SetPixelTruncatesToTheScreenLayout)
+{
+    SetPixel(dc, 0, 0, RGB(255, 255, 255));
+    SetPixel(dc, 1, 0, RGB(0x87, 0x46, 0x2D));
+    SetPixel(dc, 2, 0, RGB(0x07, 0x03, 0x07));  // below one step of every channel
+    EXPECT_EQ(At(0, 0), White());
+    EXPECT_EQ(At(1, 0), GetParam() ? 0x8225 : 0x4105);
+    EXPECT_EQ(At(2, 0), 0);
+    EXPECT_EQ(SetPixel(dc, 64, 0, RGB(1, 2, 3)), 0xFFFFFFFFu);
+    EXPECT_EQ(SetPixel(dc, 0, -1, RGB(1, 2, 3)), 0xFFFFFFFFu);
+    EXPECT_EQ(PixelsNotGrey(), 3);
+}
+
+TEST_P(Gdi, ModeAndColourStartAtTheDefaultsAndReturnThePrevious)
+{
+    EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
+    EXPECT_EQ(SetBkMode(dc, 7), 0);  // no such mode: refused, kept
+    EXPECT_EQ(SetBkMode(dc, OPAQUE), TRANSPARENT);
+    EXPECT_EQ(SetTextColor(dc, RGB(1, 2, 3)), RGB(0, 0, 0));
+    EXPECT_EQ(SetTextColor(dc, RGB(4, 5, 6)), RGB(1, 2, 3));
+}
+
+TEST_P(Gdi, TransparentTextDrawsInkOnlyWhereUnifontHasIt)
+{
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(255, 255, 255));
+    ASSERT_TRUE(TextOutA(dc, 3, 5, "Ag", 2));
+    ExpectGlyph(UnifontGlyph('A'), 3, 5, White(), kGrey);
+    ExpectGlyph(UnifontGlyph('g'), 11, 5, White(), kGrey);
+    int ink = 0;
+    for (char c : {'A', 'g'})
+        for (const std::string& row : UnifontGlyph(c).rows) ink += static_cast<int>(std::count(row.begin(), row.end(), '#'));
+    EXPECT_EQ(PixelsNotGrey(), ink);
+}
+
+TEST_P(Gdi, OpaqueTextFillsEachCellWithWhiteFirst)
+{
+    SetTextColor(dc, RGB(255, 0, 0));
+    ASSERT_TRUE(TextOutA(dc, 0, 0, "x1", 2));
+    ExpectGlyph(UnifontGlyph('x'), 0, 0, Red(), White());
+    ExpectGlyph(UnifontGlyph('1'), 8, 0, Red(), White());
+    EXPECT_EQ(PixelsNotGrey(), 16 * 16);  // the two cells, nothing beyond
+    EXPECT_EQ(At(16, 0), kGrey);
+}
+
+TEST_P(Gdi, AHangulCharacterDrawsItsSixteenWideGlyph)
+{
+    SetTextColor(dc, RGB(255, 0, 0));
+    ASSERT_TRUE(TextOutA(dc, 2, 1, "\xC7\xD1" "A", 3));  // U+D55C, then A beside it
+    const HexGlyph han = UnifontGlyph(0xD55C);
+    ASSERT_EQ(han.width, 16);
+    ExpectGlyph(han, 2, 1, Red(), White());
+    ExpectGlyph(UnifontGlyph('A'), 18, 1, Red(), White());
+    EXPECT_EQ(PixelsNotGrey(), 24 * 16);
+}
+
+TEST_P(Gdi, ABytePairThatIsNoCharacterDrawsBlankCells)
+{
+    SetTextColor(dc, RGB(0, 0, 0));
+    // 0xFF is never a character; 0xC7 0x20 is no pair, so 0xC7 is alone and the space follows.
+    ASSERT_TRUE(TextOutA(dc, 0, 0, "\xFF" "A" "\xC7 ", 4));
+    const HexGlyph blank{8, std::vector<std::string>(16, std::string(8, '.'))};
+    ExpectGlyph(blank, 0, 0, 0, White());
+    ExpectGlyph(UnifontGlyph('A'), 8, 0, 0, White());
+    ExpectGlyph(blank, 16, 0, 0, White());
+    ExpectGlyph(UnifontGlyph(' '), 24, 0, 0, White());
+    EXPECT_EQ(At(32, 0), kGrey);
+    // A lead byte cut off by the length is one blank cell too.
+    ASSERT_TRUE(TextOutA(dc, 40, 16, "\xC7\xD1", 1));
+    ExpectGlyph(blank, 40, 16, 0, White());
+    EXPECT_EQ(At(48, 16), kGrey);
+}
+
+TEST_P(Gdi, TextIsClippedToTheSurface)
+{
+    SetTextColor(dc, RGB(255, 0, 0));
+    ASSERT_TRUE(TextOutA(dc, -5, -7, "\xC7\xD1", 2));
+    ExpectGlyph(UnifontGlyph(0xD55C), -5, -7, Red(), White());
+    ASSERT_TRUE(TextOutA(dc, 58, 24, "WW", 2));
+    ExpectGlyph(UnifontGlyph('W'), 58, 24, Red(), White());
+    EXPECT_TRUE(TextOutA(dc, 0, 32, "W", 1));
+    EXPECT_TRUE(TextOutA(dc, 0, -16, "W", 1));
+    EXPECT_TRUE(TextOutA(dc, 64, 0, "W", 1));
+    EXPECT_TRUE(TextOutA(dc, -2147483647, 0, "WWW", 3));
+    EXPECT_EQ(PixelsNotGrey(), (16 - 7) * (16 - 5) + 6 * 8);
+    EXPECT_FALSE(TextOutA(dc, 0, 0, "W", -1));
+    EXPECT_FALSE(TextOutA(nullptr, 0, 0, "W", 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, Gdi, ::testing::Values(true, false),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "565" : "555"; });

@@ -1,0 +1,85 @@
+// PNG files: a round trip, other colour types read as RGB, failures, and 16-bit widening.
+#include "platform/png_file.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+std::string TempPath(const char* name)
+{
+    return (std::filesystem::temp_directory_path() /
+            (std::string("tumblox-") + ::testing::UnitTest::GetInstance()->current_test_info()->name() + name))
+        .string();
+}
+
+}  // namespace
+
+TEST(PngFile, RoundTrip)
+{
+    RgbImage image{3, 2, {1, 2, 3, 4, 5, 6, 7, 8, 9, 250, 251, 252, 0, 0, 0, 255, 128, 64}};
+    const std::string path = TempPath(".png");
+    std::string error;
+    ASSERT_TRUE(WritePng(path, image, &error)) << error;
+    RgbImage back;
+    ASSERT_TRUE(ReadPng(path, &back, &error)) << error;
+    EXPECT_EQ(back.width, 3);
+    EXPECT_EQ(back.height, 2);
+    EXPECT_EQ(back.rgb, image.rgb);
+    std::filesystem::remove(path);
+}
+
+TEST(PngFile, GreyAndAlphaPicturesReadAsPlainRgb)
+{
+    const std::string path = TempPath(".png");
+    png_image png;
+    std::memset(&png, 0, sizeof png);
+    png.version = PNG_IMAGE_VERSION;
+    png.width = 2;
+    png.height = 1;
+    png.format = PNG_FORMAT_GA;
+    const std::uint8_t greyAlpha[] = {10, 255, 200, 0};  // the second pixel fully transparent
+    ASSERT_TRUE(png_image_write_to_file(&png, path.c_str(), 0, greyAlpha, 0, nullptr));
+    RgbImage image;
+    ASSERT_TRUE(ReadPng(path, &image));
+    EXPECT_EQ(image.rgb, (std::vector<std::uint8_t>{10, 10, 10, 200, 200, 200}));
+    std::filesystem::remove(path);
+}
+
+TEST(PngFile, FailuresSayWhyAndLeaveNoFile)
+{
+    std::string error;
+    const std::string path = TempPath(".png");
+    EXPECT_FALSE(WritePng(path, RgbImage{2, 2, {1, 2, 3}}, &error));
+    EXPECT_NE(error.find(path), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(WritePng("/nonexistent-folder/x.png", RgbImage{1, 1, {1, 2, 3}}, &error));
+    EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder/x.png"));
+
+    const std::string notPng = TempPath(".txt");
+    std::FILE* file = std::fopen(notPng.c_str(), "wb");
+    std::fputs("not a picture", file);
+    std::fclose(file);
+    RgbImage image;
+    error.clear();
+    EXPECT_FALSE(ReadPng(notPng, &image, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(ReadPng(path, &image, &error));
+    std::filesystem::remove(notPng);
+}
+
+TEST(PngFile, Expand16ReplicatesTheTopBits)
+{
+    const std::uint16_t pixels565[] = {0xFFFF, 0xF800, 0x0400, 0x0021, 0x0000};
+    const RgbImage wide = Expand16(pixels565, 5, 1, true);
+    EXPECT_EQ(wide.rgb, (std::vector<std::uint8_t>{255, 255, 255, 255, 0, 0, 0, 130, 0, 0, 4, 8, 0, 0, 0}));
+    const std::uint16_t pixels555[] = {0x7FFF, 0x7C00, 0x0200, 0x8421};
+    const RgbImage narrow = Expand16(pixels555, 2, 2, false);
+    EXPECT_EQ(narrow.width, 2);
+    EXPECT_EQ(narrow.height, 2);
+    EXPECT_EQ(narrow.rgb, (std::vector<std::uint8_t>{255, 255, 255, 255, 0, 0, 0, 132, 0, 8, 8, 8}));
+    EXPECT_TRUE(Expand16(pixels555, 0, 3, false).rgb.empty());
+}

@@ -1,0 +1,67 @@
+// The game's texts reach the program as the CP949 bytes of what texts.def says, every one.
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "texts/texts.h"
+
+namespace {
+
+std::string Iconv(const char* to, const char* from, const std::string& input)
+{
+    iconv_t cd = iconv_open(to, from);
+    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    std::string output(input.size() * 4 + 4, '\0');
+    char* in = const_cast<char*>(input.data());
+    char* out = output.data();
+    std::size_t inLeft = input.size(), outLeft = output.size();
+    EXPECT_NE(iconv(cd, &in, &inLeft, &out, &outLeft), static_cast<std::size_t>(-1)) << input;
+    iconv_close(cd);
+    output.resize(output.size() - outLeft);
+    return output;
+}
+
+// texts.def read the simple way: NAME = text, "\n" a line feed.
+std::map<std::string, std::string> DefinedTexts()
+{
+    std::map<std::string, std::string> texts;
+    std::ifstream in(TUMBLOX_TEXTS_DEF);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        const std::size_t separator = line.find(" = ");
+        std::string text = line.substr(separator + 3);
+        for (std::size_t at; (at = text.find("\\n")) != std::string::npos;) text.replace(at, 2, "\n");
+        texts[line.substr(0, separator)] = text;
+    }
+    return texts;
+}
+
+}  // namespace
+
+TEST(Texts, EveryTextIsTheCp949OfItsDefinition)
+{
+    const std::map<std::string, std::string> defined = DefinedTexts();
+    ASSERT_GE(defined.size(), 12u);
+    std::size_t generated = 0;
+    for (const text::Entry& entry : text::kAll) {
+        ++generated;
+        auto it = defined.find(entry.name);
+        ASSERT_NE(it, defined.end()) << entry.name;
+        EXPECT_EQ(std::string(entry.bytes), Iconv("CP949", "UTF-8", it->second)) << entry.name;
+    }
+    EXPECT_EQ(generated, defined.size());
+}
+
+TEST(Texts, TwoTextsPinnedByteForByte)
+{
+    EXPECT_STREQ(text::CaptionGraphics, "QDDraw");
+    EXPECT_STREQ(text::CooperativeLevelFailed, "\xC7\xF9\xB7\xC2 \xBF\xA1\xB7\xAF.");  // 협력 에러.
+    const std::string modified = text::DataFileModified;
+    ASSERT_NE(modified.find('\n'), std::string::npos);
+    EXPECT_EQ(modified.substr(0, 4), "\xB4\xE7\xBD\xC5");  // 당신
+    EXPECT_EQ(modified.find("\\n"), std::string::npos);
+}

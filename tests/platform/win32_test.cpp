@@ -1,0 +1,235 @@
+// The window, its message queue, the key state and the virtual cursor.
+#include "platform/win32.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/feed.h"
+#include "platform/headless/headless.h"
+
+namespace {
+
+std::vector<MSG> handled;  // what reached the window procedure
+
+LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    handled.push_back(MSG{window, message, wParam, lParam, 0, {}});
+    return 0;
+}
+
+HWND MakeWindow()
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = RecordingProcedure;
+    windowClass.lpszClassName = "Tumblox";
+    if (RegisterClassA(&windowClass) == 0) return nullptr;
+    return CreateWindowExA(0, "Tumblox", "Tumblox", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+}
+
+std::vector<MSG> TakeAll()
+{
+    std::vector<MSG> all;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) all.push_back(msg);
+    return all;
+}
+
+int X(LPARAM lParam) { return static_cast<int>(lParam & 0xFFFF); }
+int Y(LPARAM lParam) { return static_cast<int>((lParam >> 16) & 0xFFFF); }
+
+}  // namespace
+
+TEST(Window, RegistrationCanBeMadeToFailAndCreationNeedsTheClass)
+{
+    headless::FailCall(host::Call::RegisterClassA);
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = RecordingProcedure;
+    windowClass.lpszClassName = "Tumblox";
+    EXPECT_EQ(RegisterClassA(&windowClass), 0);
+    EXPECT_EQ(CreateWindowExA(0, "Tumblox", "Tumblox", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr), nullptr);
+
+    EXPECT_NE(RegisterClassA(&windowClass), 0);
+    EXPECT_EQ(CreateWindowExA(0, "Other", "Other", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr), nullptr);
+    HWND window = CreateWindowExA(0, "Tumblox", "Tumblox", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(handled.size(), 1u);
+    EXPECT_EQ(handled[0].message, WM_CREATE);
+    EXPECT_EQ(handled[0].hwnd, window);
+    EXPECT_NE(LoadIconA(nullptr, IDI_APPLICATION), nullptr);
+    EXPECT_NE(LoadCursorA(nullptr, IDC_ARROW), nullptr);
+    EXPECT_NE(GetStockObject(BLACK_BRUSH), nullptr);
+}
+
+TEST(Window, DispatchReachesTheProcedureButNeverWithQuit)
+{
+    HWND window = MakeWindow();
+    handled.clear();
+    PostMessageA(window, 1025, 3, 4);
+    PostMessageA(nullptr, WM_CLOSE, 0, 0);      // a window message posted to no window
+    PostMessageA(nullptr, WM_USER + 5, 0, 0);   // a thread message: no procedure
+    PostQuitMessage(7);
+
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.message, 1025u);
+    ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), TRUE);  // the peek left it waiting
+    EXPECT_EQ(msg.message, 1025u);
+    EXPECT_EQ(TranslateMessage(&msg), FALSE);
+    DispatchMessageA(&msg);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), TRUE);
+        DispatchMessageA(&msg);
+    }
+    ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), FALSE);
+    EXPECT_EQ(msg.message, WM_QUIT);
+    EXPECT_EQ(msg.wParam, 7u);
+    DispatchMessageA(&msg);
+
+    ASSERT_EQ(handled.size(), 2u);
+    EXPECT_EQ(handled[0].message, 1025u);
+    EXPECT_EQ(handled[0].wParam, 3u);
+    EXPECT_EQ(handled[0].lParam, 4);
+    EXPECT_EQ(handled[1].message, WM_CLOSE);
+    EXPECT_EQ(handled[1].hwnd, window);
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+}
+
+TEST(MessageQueue, MouseMovesCoalesceAndTheNewestPositionWins)
+{
+    FeedMouseMotion(10, 0);
+    FeedKey(VK_ESCAPE, true);
+    FeedMouseMotion(5, 7);
+    FeedMouseMotion(1, 1);
+    const std::vector<MSG> all = TakeAll();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].message, WM_MOUSEMOVE);
+    EXPECT_EQ(X(all[0].lParam), 336);
+    EXPECT_EQ(Y(all[0].lParam), 248);
+    EXPECT_EQ(all[1].message, WM_KEYDOWN);
+    EXPECT_EQ(all[1].wParam, static_cast<WPARAM>(VK_ESCAPE));
+}
+
+TEST(MessageQueue, AFloodOfInputIsBoundedAndNeverEvictsAClose)
+{
+    FeedMessage(WM_CLOSE, 0, 0);
+    for (int i = 0; i < 1000; ++i) {
+        FeedKey(VK_PRIOR, i % 2 == 0);
+        FeedMouseMotion(i % 2 ? 3 : -3, 0);
+    }
+    PostQuitMessage(2);
+    const std::vector<MSG> all = TakeAll();
+    ASSERT_EQ(all.size(), 256u);
+    EXPECT_EQ(all.front().message, WM_CLOSE);
+    EXPECT_EQ(all.back().message, WM_QUIT);
+    // The oldest input gave way: the keys left are the newest, still alternating.
+    std::vector<UINT> keys;
+    int moves = 0;
+    for (const MSG& msg : all) {
+        if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) keys.push_back(msg.message);
+        moves += msg.message == WM_MOUSEMOVE;
+    }
+    EXPECT_LE(moves, 1);
+    ASSERT_GE(keys.size(), 250u);
+    EXPECT_EQ(keys.back(), WM_KEYUP);
+    for (std::size_t i = 1; i < keys.size(); ++i) EXPECT_NE(keys[i], keys[i - 1]);
+}
+
+TEST(MessageQueue, AQueueFullOfClosesRefusesInputAndKeepsThem)
+{
+    for (int i = 0; i < 256; ++i) FeedMessage(WM_CLOSE, static_cast<WPARAM>(i), 0);
+    FeedMouseMotion(1, 1);
+    FeedKey(VK_LBUTTON, true);
+    EXPECT_EQ(PostMessageA(nullptr, WM_KEYDOWN, VK_NEXT, 0), FALSE);
+    const std::vector<MSG> all = TakeAll();
+    ASSERT_EQ(all.size(), 256u);
+    for (int i = 0; i < 256; ++i) {
+        EXPECT_EQ(all[i].message, WM_CLOSE);
+        EXPECT_EQ(all[i].wParam, static_cast<WPARAM>(i));
+    }
+}
+
+TEST(KeyState, ATapBetweenTwoQueriesIsSeenOnce)
+{
+    EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
+    FeedKey(VK_LBUTTON, true);
+    FeedKey(VK_LBUTTON, false);
+    EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0x0001);
+    EXPECT_EQ(GetAsyncKeyState(VK_LBUTTON), 0);
+}
+
+TEST(KeyState, AHeldKeyReadsDownWithThePressBitOnlyFirst)
+{
+    FeedKey(VK_RBUTTON, true);
+    EXPECT_EQ(static_cast<std::uint16_t>(GetAsyncKeyState(VK_RBUTTON)), 0x8001);
+    EXPECT_EQ(static_cast<std::uint16_t>(GetAsyncKeyState(VK_RBUTTON)), 0x8000);
+    FeedKey(VK_RBUTTON, true);  // no new press while held
+    EXPECT_EQ(static_cast<std::uint16_t>(GetAsyncKeyState(VK_RBUTTON)), 0x8000);
+    EXPECT_EQ(GetAsyncKeyState(VK_ESCAPE), 0);  // keys are apart
+    FeedReleaseAll();
+    EXPECT_EQ(GetAsyncKeyState(VK_RBUTTON), 0);
+    EXPECT_EQ(GetAsyncKeyState(-1), 0);
+    EXPECT_EQ(GetAsyncKeyState(256), 0);
+}
+
+TEST(KeyState, ButtonsAndKeysPostTheirMessages)
+{
+    FeedCursorPosition(100, 200);
+    TakeAll();
+    FeedKey(VK_LBUTTON, true);
+    FeedKey(VK_LBUTTON, true);  // a button does not repeat
+    FeedKey(VK_LBUTTON, false);
+    FeedKey(VK_RBUTTON, true);
+    FeedKey(VK_NEXT, true);
+    FeedKey(VK_NEXT, true);  // a held key repeats
+    FeedKey(VK_NEXT, false);
+    FeedKey(VK_NEXT, false);
+    const std::vector<MSG> all = TakeAll();
+    const std::vector<UINT> expected{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_KEYUP};
+    ASSERT_EQ(all.size(), expected.size());
+    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i].message, expected[i]) << i;
+    EXPECT_EQ(X(all[0].lParam), 100);
+    EXPECT_EQ(Y(all[0].lParam), 200);
+    EXPECT_EQ(all[3].wParam, static_cast<WPARAM>(VK_NEXT));
+}
+
+TEST(Cursor, StartsInTheCentreAndStaysOnTheScreen)
+{
+    POINT at;
+    ASSERT_TRUE(GetCursorPos(&at));
+    EXPECT_EQ(at.x, 320);
+    EXPECT_EQ(at.y, 240);
+    FeedMouseMotion(-100000, 100000);
+    GetCursorPos(&at);
+    EXPECT_EQ(at.x, 0);
+    EXPECT_EQ(at.y, 479);
+    FeedMouseMotion(2147483647, -2147483647);
+    GetCursorPos(&at);
+    EXPECT_EQ(at.x, 639);
+    EXPECT_EQ(at.y, 0);
+    SetCursorPos(-5, 480);
+    GetCursorPos(&at);
+    EXPECT_EQ(at.x, 0);
+    EXPECT_EQ(at.y, 479);
+
+    TakeAll();
+    FeedMouseMotion(-1, 1);  // against the corner: no motion, no message
+    FeedCursorPosition(0, 479);
+    EXPECT_TRUE(TakeAll().empty());
+}
+
+TEST(Cursor, ShowCursorCounts)
+{
+    EXPECT_EQ(ShowCursor(FALSE), -1);
+    EXPECT_EQ(ShowCursor(FALSE), -2);
+    EXPECT_EQ(ShowCursor(TRUE), -1);
+}
+
+TEST(MessageBox, GoesToTheHostAndReturnsOk)
+{
+    EXPECT_EQ(MessageBoxA(nullptr, "\xC7\xD1", "QDDraw", MB_OK | MB_ICONHAND), IDOK);
+    ASSERT_EQ(headless::MessageBoxes().size(), 1u);
+    EXPECT_EQ(headless::MessageBoxes()[0].caption, "QDDraw");
+    EXPECT_EQ(headless::MessageBoxes()[0].text, "\xED\x95\x9C");  // U+D55C in UTF-8
+    EXPECT_EQ(headless::MessageBoxes()[0].style, MB_ICONHAND);
+}
