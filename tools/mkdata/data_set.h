@@ -1,0 +1,7 @@
+// Writing the whole data set the game opens from its folder, and the desktop icon.
+#pragma once
+
+#include <string>
+
+// False, with *error, at the first file that cannot be made.
+bool WriteDataSet(const std::string& directory, const std::string& unifontHex, std::string* error);

@@ -1,0 +1,27 @@
+// Letters built from round-ended strokes (straight ones and circular arcs), measured as a
+// distance field so they can be filled, lit, outlined and made to glow at any size.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+struct Stroke {
+    bool arc = false;
+    float ax = 0, ay = 0, bx = 0, by = 0;  // a straight stroke from a to b
+    float cx = 0, cy = 0, radius = 0;      // an arc about c ...
+    float from = 0, to = 0;                // ... from angle `from` to `to` (radians, y down, from < to)
+};
+
+struct Lettering {
+    std::vector<Stroke> strokes;
+    float halfWidth = 0;  // of every stroke
+    float width = 0;      // from the left edge of the first letter to the right edge of the last
+    float top = 0;        // the ascender's top edge
+    float baseline = 0;   // the bottom edge
+};
+
+// The word in the generator's own rounded lower-case hand (capital T allowed); letters it
+// does not know are left out.
+Lettering LayOut(std::string_view word);
+// Signed distance from (x, y), in the lettering's units, to the nearest stroke edge.
+float LetteringDistance(const Lettering& lettering, float x, float y);
