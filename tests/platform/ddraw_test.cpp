@@ -248,10 +248,10 @@ TEST_F(Blits, ASurfaceWithoutAKeyCopiesEveryPixel)
 
 TEST_F(Blits, BltFastOntoItselfReadsThePixelsAsTheyWere)
 {
-    RECT from{0, 0, 7, 6};
-    ASSERT_EQ(dest->BltFast(1, 0, dest, &from, 0), DD_OK);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 1; x < 8; ++x) EXPECT_EQ(At(dest, x, y), before[y * 8 + x - 1]);
+    RECT from{0, 0, 7, 5};
+    ASSERT_EQ(dest->BltFast(1, 1, dest, &from, 0), DD_OK);  // one down and right: overlapping rows
+    for (int y = 1; y < 6; ++y)
+        for (int x = 1; x < 8; ++x) EXPECT_EQ(At(dest, x, y), before[(y - 1) * 8 + x - 1]) << x << "," << y;
 }
 
 TEST_F(Blits, BltStretchesNearestNeighbour)
@@ -261,7 +261,8 @@ TEST_F(Blits, BltStretchesNearestNeighbour)
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(At(dest, x, y), At(source, x / 2, y / 2)) << x << "," << y;
 
-    // Shrinking takes every other pixel; a rectangle beyond either surface is refused.
+    // Shrinking takes the pixel under each centre; a rectangle beyond either surface is refused.
+    Number(dest, 500);
     RECT small{0, 0, 2, 3}, outside{6, 0, 9, 3};
     ASSERT_EQ(source->Blt(&small, dest, &to, 0, nullptr), DD_OK);
     EXPECT_EQ(At(source, 0, 0), At(dest, 2, 1));

@@ -141,12 +141,24 @@ TEST(MessageQueue, AQueueFullOfClosesRefusesInputAndKeepsThem)
     FeedMouseMotion(1, 1);
     FeedKey(VK_LBUTTON, true);
     EXPECT_EQ(PostMessageA(nullptr, WM_KEYDOWN, VK_NEXT, 0), FALSE);
+    EXPECT_EQ(PostMessageA(nullptr, WM_USER, 0, 0), FALSE);
     const std::vector<MSG> all = TakeAll();
     ASSERT_EQ(all.size(), 256u);
     for (int i = 0; i < 256; ++i) {
         EXPECT_EQ(all[i].message, WM_CLOSE);
         EXPECT_EQ(all[i].wParam, static_cast<WPARAM>(i));
     }
+}
+
+TEST(MessageQueue, AQueueFullOfOtherMessagesMakesRoomForAClose)
+{
+    for (int i = 0; i < 256; ++i) PostMessageA(nullptr, WM_USER, static_cast<WPARAM>(i), 0);
+    EXPECT_EQ(PostMessageA(nullptr, WM_KEYDOWN, VK_NEXT, 0), FALSE);  // input never pushes others out
+    EXPECT_EQ(PostMessageA(nullptr, WM_CLOSE, 0, 0), TRUE);
+    const std::vector<MSG> all = TakeAll();
+    ASSERT_EQ(all.size(), 256u);
+    EXPECT_EQ(all.front().wParam, 1u);  // the oldest gave way
+    EXPECT_EQ(all.back().message, WM_CLOSE);
 }
 
 TEST(KeyState, ATapBetweenTwoQueriesIsSeenOnce)
