@@ -9,12 +9,12 @@
 
 namespace {
 
-// Channel values are small, so unsigned arithmetic gives the same results as the 16-bit
-// unsigned comparisons with the maxima.
+using pixel::Channel;
+
 struct Maxima {
-    unsigned red;
-    unsigned green;
-    unsigned blue;
+    Channel red;
+    Channel green;
+    Channel blue;
 };
 
 Maxima DisplayMaxima()
@@ -47,17 +47,17 @@ void BlendRows(const Surface& source, Surface& dest, int x, int y, Mix mix)
     const Overlap o = ClipToDest(source, dest, x, y);
     const int count = o.endCol - o.firstCol;
     if (count <= 0) return;
-    const unsigned key = source.colorKey;
+    const std::uint16_t key = source.colorKey;
     for (int row = o.firstRow; row < o.endRow; ++row) {
         const std::uint16_t* from = source.pixels + source.width * row + o.firstCol;
         std::uint16_t* to = dest.pixels + (dest.pitch * (y + row)) / 2 + x + o.firstCol;
         for (int i = 0; i < count; ++i) {
-            const unsigned s = from[i];
-            const unsigned d = to[i];
+            const std::uint16_t s = from[i];
+            const std::uint16_t d = to[i];
             const std::uint16_t mixed = L::Build(mix(L::Red(s), L::Red(d), max.red),
                                                  mix(L::Green(s), L::Green(d), max.green),
                                                  mix(L::Blue(s), L::Blue(d), max.blue));
-            to[i] = s == key ? static_cast<std::uint16_t>(d) : mixed;
+            to[i] = s == key ? d : mixed;
         }
     }
 }
@@ -74,22 +74,24 @@ void Blend(Surface& source, Surface& dest, int x, int y, Mix mix)
     source.Unlock();
 }
 
-unsigned Saturate(unsigned c, unsigned max)
+Channel Saturate(Channel c, Channel max)
 {
     return c > max ? max : c;
 }
 
 // Up to four levels per channel, stopping at the maximum (brighter) or at 0 (darker); a
-// value already at or above its maximum does not brighten.
-unsigned Brighter(unsigned v, unsigned max)
-{
-    return v < max ? std::min(v + 4, max) : v;
-}
+// value already at or above its maximum does not brighten. Function objects rather than
+// functions, so each fade loop is built with its step inside.
+struct Brighter {
+    Channel operator()(Channel v, Channel max) const
+    {
+        return v < max ? Saturate(static_cast<Channel>(v + 4), max) : v;
+    }
+};
 
-unsigned Darker(unsigned v, unsigned)
-{
-    return v > 4 ? v - 4 : 0;
-}
+struct Darker {
+    Channel operator()(Channel v, Channel) const { return static_cast<Channel>(v > 4 ? v - 4 : 0); }
+};
 
 template <bool Is565, class Step>
 void FadeRows(Surface& surface, Step step)
@@ -101,7 +103,7 @@ void FadeRows(Surface& surface, Step step)
     for (int y = 0; y < rows; ++y) {
         std::uint16_t* p = surface.pixels + (surface.pitch * y) / 2;
         for (int x = 0; x < cols; ++x) {
-            const unsigned v = p[x];
+            const std::uint16_t v = p[x];
             p[x] = L::Build(step(L::Red(v), max.red), step(L::Green(v), max.green),
                             step(L::Blue(v), max.blue));
         }
@@ -121,17 +123,21 @@ void Fade(Surface& surface, Step step)
 
 int Surface::BlendAddTo(Surface& dest, std::int16_t x, std::int16_t y)
 {
-    Blend(*this, dest, x, y, [](unsigned s, unsigned d, unsigned max) { return Saturate(s + d, max); });
+    Blend(*this, dest, x, y, [](Channel s, Channel d, Channel max) {
+        return Saturate(static_cast<Channel>(s + d), max);
+    });
     return 1;
 }
 
 int Surface::BlendPercentTo(Surface& dest, std::int16_t x, std::int16_t y, std::uint8_t weight)
 {
     // Above 100 the destination's share would turn negative and wrap to white.
-    const unsigned w = std::min<unsigned>(weight, 100);
-    const unsigned rest = 100 - w;
-    Blend(*this, dest, x, y, [w, rest](unsigned s, unsigned d, unsigned max) {
-        return Saturate(pixel::DivideBy100(s * w) + pixel::DivideBy100(d * rest), max);
+    const auto w = static_cast<Channel>(std::min<unsigned>(weight, 100));
+    const auto rest = static_cast<Channel>(100 - w);
+    Blend(*this, dest, x, y, [w, rest](Channel s, Channel d, Channel max) {
+        return Saturate(static_cast<Channel>(pixel::DivideBy100(static_cast<Channel>(s * w)) +
+                                             pixel::DivideBy100(static_cast<Channel>(d * rest))),
+                        max);
     });
     return 1;
 }
@@ -141,8 +147,8 @@ int Surface::FadeStep(std::uint8_t brighten)
     // Only the part of the 640x480 screen area that the surface covers is read and written.
     if (!Usable()) return 1;
     if (brighten)
-        Fade(*this, Brighter);
+        Fade(*this, Brighter{});
     else
-        Fade(*this, Darker);
+        Fade(*this, Darker{});
     return 1;
 }
