@@ -1,6 +1,9 @@
 #include "data_set.h"
 
 #include <fstream>
+#include <thread>
+
+#include "audio.h"
 
 #include "background_picture.h"
 #include "block_sprites.h"
@@ -11,7 +14,11 @@
 #include "imgfile/pcx_writer.h"
 #include "imgfile/qsf_writer.h"
 #include "logo_sprite.h"
+#include "mp3_file.h"
 #include "shape_file.h"
+#include "sound_effects.h"
+#include "tune_mix.h"
+#include "wav_file.h"
 
 namespace {
 
@@ -40,10 +47,37 @@ bool WritePictures(const std::string& dir, const GlyphSet& glyphs, std::string* 
            WritePng(dir + "/tumblox.png", IconPicture(blocks), error);
 }
 
+// The music's loudest moment; the effects' levels are set against it.
+constexpr float kTunePeak = 0.35f;
+
+bool WriteEffects(const std::string& dir, std::string* error) {
+    for (const SoundEffect& effect : SoundEffects())
+        if (!WriteWav(dir + "/" + effect.file, ToPcm16(effect.make(), effect.peak), 1, error)) return false;
+    return true;
+}
+
+bool WriteTune(const std::string& dir, std::string* error) {
+    const std::vector<std::int16_t> tune = RenderTune(kTunePeak);
+    if (tune.empty()) {
+        *error = "the tune's score does not fill its bars";
+        return false;
+    }
+    return WriteMp3(dir + "/BGM.Mp3", tune, error);
+}
+
 }  // namespace
 
 bool WriteDataSet(const std::string& directory, const std::string& unifontHex, std::string* error) {
+    // The tune takes longest; it is made beside everything else. Each file comes out the same
+    // whichever finishes first.
+    std::string tuneError;
+    bool tuneWritten = false;
+    std::thread tune([&] { tuneWritten = WriteTune(directory, &tuneError); });
     GlyphSet glyphs;
-    if (!LoadGlyphs(unifontHex, {DecodeUtf8(kComboText)}, &glyphs, error)) return false;
-    return WriteText(directory + "/Block.Dat", ShapeFileText(), error) && WritePictures(directory, glyphs, error);
+    const bool rest = LoadGlyphs(unifontHex, {DecodeUtf8(kComboText)}, &glyphs, error) &&
+                      WriteText(directory + "/Block.Dat", ShapeFileText(), error) &&
+                      WritePictures(directory, glyphs, error) && WriteEffects(directory, error);
+    tune.join();
+    if (rest && !tuneWritten) *error = tuneError;
+    return rest && tuneWritten;
 }

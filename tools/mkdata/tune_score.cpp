@@ -1,0 +1,184 @@
+#include "tune_score.h"
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// One bar a string: one chord, or two of two beats each, as ROOT:QUALITY[/BASS].
+constexpr const char* kChords[kTuneBars] = {
+    // A: a drifting opening, and its answer
+    "D:maj7", "F#:m7", "G:maj7", "E:m7 A:7", "D:maj7/F#", "B:m7", "E:m9", "A:sus7 A:7",
+    "D:maj7", "F#:m7", "G:maj7", "E:m7 A:7", "D:maj7/F#", "B:m7", "E:m9", "A:sus7 A:7",
+    // B: it climbs through the relative minor
+    "G:maj7", "A:maj/G", "F#:m7", "B:m7", "E:m7", "F#:7", "B:m7 E:9", "G:maj7 A:sus7",
+    // the turn: a borrowed minor colour, then home
+    "G:m6", "D:maj7/A", "E:m7", "A:7"};
+
+// The lead, NOTE+OCTAVE:EIGHTHS or r:EIGHTHS for a rest, one bar a string.
+constexpr const char* kMelody[kTuneBars] = {
+    "r:1 A4:1 D5:1 E5:1 F#5:3 A5:1", "E5:3 C#5:1 B4:1 C#5:1 E5:2", "F#5:2 D5:1 B4:1 D5:1 G5:3",
+    "F#5:1 E5:1 D5:1 B4:1 C#5:2 E5:1 A5:1", "A5:3 F#5:1 E5:1 D5:1 C#5:1 D5:1", "B4:2 F#5:2 D5:1 B4:1 A4:2",
+    "G4:1 B4:1 E5:1 F#5:1 G5:2 F#5:1 E5:1", "E5:4 C#5:2 r:2",
+    "r:1 A4:1 D5:1 E5:1 F#5:2 A5:1 C#6:1", "C#6:2 B5:1 A5:1 E5:2 F#5:2", "D6:3 B5:1 G5:1 F#5:1 D5:2",
+    "E5:1 G5:1 B5:1 A5:1 G5:2 E5:1 C#5:1", "D5:2 F#5:1 A5:1 C#6:3 B5:1", "A5:2 F#5:1 D5:1 F#5:2 B5:2",
+    "A5:1 G5:1 F#5:1 E5:1 F#5:2 G5:2", "A5:4 r:2 E5:1 F#5:1",
+    "G5:3 F#5:1 D5:2 B4:2", "C#5:3 E5:1 A5:2 G5:2", "F#5:3 E5:1 C#5:2 A4:2", "B4:2 D5:2 F#5:2 A5:2",
+    "G5:3 F#5:1 E5:2 B4:2", "A#4:2 C#5:2 E5:2 F#5:2", "D5:2 F#5:2 G#5:2 F#5:1 E5:1", "F#5:2 D5:2 E5:3 r:1",
+    "Bb4:2 D5:2 E5:2 G5:2", "F#5:4 E5:2 D5:2", "E5:2 G5:2 B5:3 A5:1", "G5:2 E5:2 C#5:2 r:2"};
+
+struct Quality {
+    const char* name;
+    std::vector<int> intervals;
+};
+
+const Quality kQualities[] = {{"maj7", {0, 4, 7, 11}}, {"m7", {0, 3, 7, 10}},  {"7", {0, 4, 7, 10}},
+                              {"sus7", {0, 5, 7, 10}}, {"m9", {0, 3, 7, 10, 14}}, {"9", {0, 4, 7, 10, 14}},
+                              {"m6", {0, 3, 7, 9}},    {"maj", {0, 4, 7, 14}}};
+
+struct Chord {
+    double beat, beats;
+    int root;  // pitch class
+    int bass;  // pitch class
+    std::vector<int> intervals;
+};
+
+// "F#" or "Bb" from the front of text, as a pitch class; -1 if there is none.
+int PitchClass(const std::string& text, std::size_t* used) {
+    static const int natural[] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
+    if (text.empty() || text[0] < 'A' || text[0] > 'G') return -1;
+    int pc = natural[text[0] - 'A'];
+    *used = 1;
+    if (text.size() > 1 && (text[1] == '#' || text[1] == 'b')) {
+        pc += text[1] == '#' ? 1 : -1;
+        *used = 2;
+    }
+    return (pc + 12) % 12;
+}
+
+bool ParseChord(const std::string& token, double beat, double beats, Chord* chord) {
+    std::size_t used = 0;
+    const std::size_t colon = token.find(':');
+    const std::size_t slash = token.find('/');
+    if (colon == std::string::npos) return false;
+    chord->root = PitchClass(token.substr(0, colon), &used);
+    chord->bass = chord->root;
+    const std::string quality = token.substr(colon + 1, slash == std::string::npos ? std::string::npos : slash - colon - 1);
+    if (slash != std::string::npos) chord->bass = PitchClass(token.substr(slash + 1), &used);
+    chord->beat = beat, chord->beats = beats;
+    for (const Quality& q : kQualities)
+        if (quality == q.name) chord->intervals = q.intervals;
+    return chord->root >= 0 && chord->bass >= 0 && !chord->intervals.empty();
+}
+
+std::vector<Chord> Chords() {
+    std::vector<Chord> chords;
+    for (int bar = 0; bar < kTuneBars; ++bar) {
+        std::istringstream in(kChords[bar]);
+        std::vector<std::string> tokens;
+        for (std::string token; in >> token;) tokens.push_back(token);
+        const double each = 4.0 / static_cast<double>(tokens.size());
+        for (std::size_t i = 0; i < tokens.size(); ++i) {
+            Chord chord;
+            if (!ParseChord(tokens[i], bar * 4 + each * static_cast<double>(i), each, &chord)) return {};
+            chords.push_back(chord);
+        }
+    }
+    return chords;
+}
+
+// The lead line; false if a bar does not hold exactly eight eighths or a note is unreadable.
+bool Melody(std::vector<Note>* notes) {
+    for (int bar = 0; bar < kTuneBars; ++bar) {
+        std::istringstream in(kMelody[bar]);
+        int eighth = 0;
+        for (std::string token; in >> token;) {
+            const std::size_t colon = token.find(':');
+            if (colon == std::string::npos) return false;
+            const int length = std::stoi(token.substr(colon + 1));
+            if (token[0] != 'r') {
+                std::size_t used = 0;
+                const int pc = PitchClass(token, &used);
+                if (pc < 0 || used >= colon || !std::isdigit(static_cast<unsigned char>(token[used]))) return false;
+                const int octave = token[used] - '0';
+                const double beat = bar * 4 + eighth / 2.0;
+                // Accents on the beat, a little lift on the long notes.
+                const float velocity = (eighth % 2 == 0 ? 0.9f : 0.75f) + (length >= 3 ? 0.08f : 0.0f);
+                notes->push_back({Voice::Lead, beat, length / 2.0, 12 * (octave + 1) + pc, velocity});
+            }
+            eighth += length;
+        }
+        if (eighth != 8) return false;
+    }
+    return true;
+}
+
+// Each chord tone in the octave from low upward.
+int InWindow(int pc, int low) { return low + ((pc - low) % 12 + 12) % 12; }
+
+void Accompany(const std::vector<Chord>& chords, std::vector<Note>* notes) {
+    for (std::size_t i = 0; i < chords.size(); ++i) {
+        const Chord& c = chords[i];
+        const Chord& next = chords[(i + 1) % chords.size()];
+        const int bass = InWindow(c.bass, 33);
+        const int root = InWindow(c.root, 33);
+        const int fifth = InWindow(c.root + 7, 33);
+        const int approach = InWindow(next.bass, 33) - 1;
+        if (c.beats >= 4) {
+            notes->push_back({Voice::Bass, c.beat, 1.4, bass, 1.0f});
+            notes->push_back({Voice::Bass, c.beat + 1.5, 0.45, bass, 0.75f});
+            notes->push_back({Voice::Bass, c.beat + 2.0, 0.9, fifth, 0.85f});
+            notes->push_back({Voice::Bass, c.beat + 3.0, 0.45, root + 12, 0.7f});
+            notes->push_back({Voice::Bass, c.beat + 3.5, 0.45, approach, 0.7f});
+        } else {
+            notes->push_back({Voice::Bass, c.beat, 0.9, bass, 1.0f});
+            notes->push_back({Voice::Bass, c.beat + 1.0, 0.45, root + 12, 0.7f});
+            notes->push_back({Voice::Bass, c.beat + 1.5, 0.45, fifth, 0.75f});
+        }
+        // The keys: the chord without its root (the bass has it), kept within one octave so
+        // each change moves the hands as little as possible; a lazy off-beat rhythm.
+        std::vector<int> keys;
+        for (int interval : c.intervals)
+            if (interval % 12 != 0 || c.intervals.size() < 4) keys.push_back(InWindow(c.root + interval, 55));
+        const double hits[][3] = {{0.0, 1.4, 0.8}, {1.5, 0.9, 0.6}, {3.0, 0.9, 0.7}};
+        for (const auto& hit : hits) {
+            if (hit[0] >= c.beats) break;
+            for (int key : keys) notes->push_back({Voice::Keys, c.beat + hit[0], std::min(hit[1], c.beats - hit[0]), key, static_cast<float>(hit[2])});
+        }
+        for (int interval : c.intervals) notes->push_back({Voice::Pad, c.beat, c.beats, InWindow(c.root + interval, 62), 0.6f});
+    }
+}
+
+void Drums(std::vector<Note>* notes) {
+    for (int bar = 0; bar < kTuneBars; ++bar) {
+        const double top = bar * 4;
+        const bool turn = bar >= 24 && bar < 26;  // the borrowed chord: the beat steps back
+        for (int e = 0; e < 8; ++e) {
+            const double beat = top + e / 2.0;
+            const bool off = e % 2 == 1;
+            const bool open = e == 7 && bar % 4 == 3;
+            notes->push_back({open ? Voice::OpenHat : Voice::Hat, beat, 0.5, 0, off ? 0.8f : 0.5f});
+            const bool kick = e == 0 || (!turn && (e == 3 || e == 4 || (e == 7 && bar % 2 == 1)));
+            if (kick) notes->push_back({Voice::Kick, beat, 0.5, 0, e == 0 ? 1.0f : 0.8f});
+            if (e == 2 || e == 6) notes->push_back({Voice::Snare, beat, 0.5, 0, turn ? 0.6f : 0.9f});
+        }
+        if (bar == kTuneBars - 1) {
+            // A short fill hands back to the top.
+            notes->push_back({Voice::Snare, top + 3.5, 0.25, 0, 0.55f});
+            notes->push_back({Voice::Snare, top + 3.75, 0.25, 0, 0.7f});
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<Note> TuneScore() {
+    const std::vector<Chord> chords = Chords();
+    std::vector<Note> notes;
+    if (chords.empty() || !Melody(&notes)) return {};
+    Accompany(chords, &notes);
+    Drums(&notes);
+    return notes;
+}

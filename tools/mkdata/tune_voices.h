@@ -1,0 +1,22 @@
+// The tune's instruments. Each renders one note into a stereo loop: samples past the loop's
+// end wrap round to its start, so notes that ring over the seam sound at the top again.
+#pragma once
+
+#include <vector>
+
+#include "tune_score.h"
+
+struct LoopBuffer {
+    explicit LoopBuffer(long length) : left(static_cast<std::size_t>(length)), right(static_cast<std::size_t>(length)) {}
+    void Add(long index, float l, float r) {
+        const auto i = static_cast<std::size_t>(index % static_cast<long>(left.size()));
+        left[i] += l;
+        right[i] += r;
+    }
+    long Length() const { return static_cast<long>(left.size()); }
+
+    std::vector<float> left, right;
+};
+
+// Adds the note, at its place in the tune, into the buffer of its kind of voice.
+void RenderNote(const Note& note, LoopBuffer& out);
