@@ -243,6 +243,20 @@ TEST_P(TextTest, LongTextIsCutAtACharacterBoundary)
     ExpectGlyph(other, before, GlyphOf("x"), 0, 0, White(), White());
 }
 
+// A device context the platform refuses draws nothing, and leaves none held for the next text.
+TEST_P(TextTest, RefusedDeviceContextDrawsNothing)
+{
+    headless::FailCall(host::Call::GetDC, 2);  // the first was the display's probe
+    Canvas canvas(640, 480);
+    canvas.SetTextBkMode(TRANSPARENT);
+    canvas.SetTextRGB(255, 255, 255);
+    const auto before = PixelsOf(canvas);
+    EXPECT_EQ(canvas.Printf(0, 0, "%s", "A"), 1);
+    EXPECT_EQ(PixelsOf(canvas), before);
+    canvas.Printf(0, 0, "%s", "A");
+    ExpectGlyph(canvas, before, GlyphOf("A"), 0, 0, White(), -1);
+}
+
 INSTANTIATE_LAYOUTS(TextTest);
 
 }  // namespace
