@@ -58,12 +58,12 @@ float Aurora(float x, float y) {
 
 Levels Sky(float x, float y) {
     const float down = Clamp01(y / 360.0f);
-    Levels sky{0.25f * down, 0.4f + 4.6f * down * down, 0.5f + 1.2f * down};
+    Levels sky{0.25f * down, 0.4f + 4.6f * down * down, 0.4f + 1.8f * down};
     const float a = Aurora(x, y);
     // Green at the curtain's foot, a faint violet at its top.
     const float high = Smoothstep(0.0f, 0.6f, a) * Smoothstep(170.0f, 40.0f, y);
     sky.g += 31.0f * a;
-    sky.b += 1.6f * a;
+    sky.b += 2.6f * a;
     sky.r += 2.0f * high * (1.0f - a);
     return sky;
 }

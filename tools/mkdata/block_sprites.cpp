@@ -12,7 +12,7 @@ constexpr float kCornerRadius = 3.5f;
 constexpr float kBevel = 3.2f;
 
 // Entry t is piece type t: the line, the square, the T, the skew pair, the bent pair.
-constexpr std::uint32_t kPieceColours[7] = {0x27BFE3, 0xF2C12E, 0xA55BE0, 0x3CC95A, 0xE23A4C, 0x3F6EEA, 0xF0892B};
+constexpr std::uint32_t kPieceColours[7] = {0x27BFE3, 0xF5D23A, 0xA55BE0, 0x3CC95A, 0xE23A4C, 0x3F6EEA, 0xF0761E};
 constexpr std::uint32_t kStoneColour = 0x8A8A90;
 
 // Signed distance to the cell's rounded outline, negative inside.

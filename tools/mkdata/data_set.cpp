@@ -1,5 +1,6 @@
 #include "data_set.h"
 
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -68,6 +69,10 @@ bool WriteTune(const std::string& dir, std::string* error) {
 }  // namespace
 
 bool WriteDataSet(const std::string& directory, const std::string& unifontHex, std::string* error) {
+    if (!std::filesystem::is_directory(directory)) {
+        *error = directory + ": no such folder";
+        return false;
+    }
     // The tune takes longest; it is made beside everything else. Each file comes out the same
     // whichever finishes first.
     std::string tuneError;

@@ -70,7 +70,7 @@ Picture Frame(int frame, const std::vector<Spark>& sparks) {
             h += ringHeat * std::exp(-std::pow((r - ringRadius - wobble) / ringWidth, 2.0f));
             const float smoke = static_cast<float>(FractalNoise(dx * 0.09 + 50, dy * 0.09 + t * 1.5, 4, kSeed + 9));
             h += emberHeat * Smoothstep(ballRadius * 1.15f, ballRadius * 0.3f, r) * Smoothstep(0.45f, 0.8f, smoke);
-            heat[y * kExplosionSide + x] = h * Smoothstep(kCentre, kCentre - 6.0f, r);
+            heat[y * kExplosionSide + x] = h * Smoothstep(kCentre - 2.0f, kCentre - 10.0f, r);
         }
     }
     // Sparks: short streaks along their path, cooling from white to red.
@@ -90,8 +90,14 @@ Picture Frame(int frame, const std::vector<Spark>& sparks) {
             }
         }
     }
+    // Whatever strays near the frame's edge fades out before it, so no frame shows its square.
     Picture picture(kExplosionSide, kExplosionSide);
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) picture.pixels[i] = FireColour(heat[i]);
+    for (int y = 0; y < kExplosionSide; ++y) {
+        for (int x = 0; x < kExplosionSide; ++x) {
+            const float border = static_cast<float>(std::min(std::min(x, y), std::min(kExplosionSide - 1 - x, kExplosionSide - 1 - y)));
+            picture.At(x, y) = FireColour(heat[y * kExplosionSide + x] * Smoothstep(0.5f, 6.0f, border));
+        }
+    }
     KeepBelowWhite(picture);
     return picture;
 }

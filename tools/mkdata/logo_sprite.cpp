@@ -1,5 +1,6 @@
 #include "logo_sprite.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "picture.h"
@@ -49,7 +50,9 @@ RgbImage LogoSprite() {
             const float d = distance(px, py);
             // Outside: two glows, a tight warm one and a wide cool one.
             const float out = std::max(d, 0.0f);
-            Colour glow = nearGlow * (0.62f * std::exp(-out / 4.0f)) + farGlow * (0.30f * std::exp(-out / 13.0f));
+            const float border = static_cast<float>(std::min(std::min(x, y), std::min(kLogoWidth - 1 - x, kLogoHeight - 1 - y)));
+            Colour glow = (nearGlow * (0.62f * std::exp(-out / 4.0f)) + farGlow * (0.30f * std::exp(-out / 13.0f))) *
+                          Smoothstep(0.5f, 8.0f, border);
             const float cover = Coverage(d);
             if (cover <= 0) {
                 picture.At(x, y) = glow;

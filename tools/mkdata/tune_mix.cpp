@@ -56,12 +56,15 @@ private:
     std::array<std::array<Pass, 2>, 2> pass_;
 };
 
-// Runs an effect over the loop twice and keeps the second pass: what it still rings with at
-// the loop's end then sounds at its start, as when the tune repeats.
+// Runs an effect over the loop's last seconds and then the whole loop, keeping the second
+// pass: what it still rings with at the loop's end then sounds at its start, as when the
+// tune repeats. Both effects die away to far below hearing within those seconds.
+constexpr long kWarmUp = 5L * kSampleRate;
+
 template <typename Step>
 void AroundTheLoop(long length, Step step) {
-    for (int pass = 0; pass < 2; ++pass)
-        for (long i = 0; i < length; ++i) step(i, pass == 1);
+    for (long i = length - kWarmUp; i < length; ++i) step(i, false);
+    for (long i = 0; i < length; ++i) step(i, true);
 }
 
 }  // namespace

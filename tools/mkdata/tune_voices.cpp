@@ -70,7 +70,8 @@ void Keys(const Note& n, LoopBuffer& out) {
     for (long i = 0; i < held + release; ++i) {
         const double phase = step * i;
         const float index = 0.25f + 1.6f * bright.Next();
-        const float tine = Sine(phase * 7.0) * 0.06f * tineFade.Next();
+        // The tine's ping is gone after a tenth of a second; past that it is not worked out.
+        const float tine = i < Seconds(0.12) ? Sine(phase * 7.0) * 0.06f * tineFade.Next() : 0.0f;
         const float s = (Sine(phase + index * Sine(phase) / kTwoPi) + tine) * Gate(i, held, Seconds(0.002), release) *
                         fade.Next() * n.velocity * 0.13f;
         out.Add(start + i, s * pan.left, s * pan.right);

@@ -8,8 +8,10 @@
 
 struct LoopBuffer {
     explicit LoopBuffer(long length) : left(static_cast<std::size_t>(length)), right(static_cast<std::size_t>(length)) {}
+    // index is below twice the length: a note starts inside the loop and is shorter than it.
     void Add(long index, float l, float r) {
-        const auto i = static_cast<std::size_t>(index % static_cast<long>(left.size()));
+        const long length = Length();
+        const auto i = static_cast<std::size_t>(index < length ? index : index - length);
         left[i] += l;
         right[i] += r;
     }

@@ -1,0 +1,142 @@
+// The shape file, read by the game into its table, and the pieces it makes.
+#include <algorithm>
+#include <array>
+#include <set>
+#include <sstream>
+
+#include "game/board.h"
+#include "generated_data.h"
+
+namespace {
+
+using Cells = std::vector<std::pair<int, int>>;  // (row, column) in the 4x4 block
+
+Cells CellsOf(int type, int rotation) {
+    Cells cells;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            if (ShapeCellFilled(type, rotation, r, c)) cells.push_back({r, c});
+    return cells;
+}
+
+bool Connected(const Cells& cells) {
+    std::set<std::pair<int, int>> left(cells.begin(), cells.end()), reached;
+    std::vector<std::pair<int, int>> todo{cells.front()};
+    while (!todo.empty()) {
+        const auto [r, c] = todo.back();
+        todo.pop_back();
+        if (!left.erase({r, c})) continue;
+        reached.insert({r, c});
+        for (auto [dr, dc] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) todo.push_back({r + dr, c + dc});
+    }
+    return left.empty();
+}
+
+// Cells turned a quarter clockwise on screen about the point (centre, centre) counted in
+// half cells, so a centre between cells can be named.
+Cells TurnedAbout(const Cells& cells, int twiceCentreRow, int twiceCentreColumn) {
+    Cells out;
+    for (auto [r, c] : cells) {
+        // (r, c) relative to the centre becomes (c, -r).
+        const int dr = 2 * r - twiceCentreRow, dc = 2 * c - twiceCentreColumn;
+        out.push_back({(twiceCentreRow + dc) / 2, (twiceCentreColumn - dr) / 2});
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// The shape moved to its top-left, for telling shapes apart whatever their place.
+Cells Normalised(Cells cells) {
+    int top = 9, left = 9;
+    for (auto [r, c] : cells) top = std::min(top, r), left = std::min(left, c);
+    for (auto& [r, c] : cells) r -= top, c -= left;
+    std::sort(cells.begin(), cells.end());
+    return cells;
+}
+
+class Shapes : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(LoadPieceShapes(), 1); }
+};
+
+TEST_F(Shapes, EveryRotationHasFourJoinedCells) {
+    for (int t = 0; t < kPieceTypes; ++t) {
+        for (int q = 0; q < kRotations; ++q) {
+            const Cells cells = CellsOf(t, q);
+            ASSERT_EQ(cells.size(), 4u) << "type " << t << " rotation " << q;
+            EXPECT_TRUE(Connected(cells)) << "type " << t << " rotation " << q;
+        }
+    }
+}
+
+// Each press turns the piece a true quarter clockwise about one fixed point of its block,
+// from rotation 3 back to 0 too, so nothing ever jumps sideways.
+TEST_F(Shapes, RotationsTurnClockwiseAboutOneFixedCentre) {
+    for (int t = 0; t < kPieceTypes; ++t) {
+        bool found = false;
+        for (int cr = 0; cr <= 6 && !found; ++cr) {
+            for (int cc = 0; cc <= 6 && !found; ++cc) {
+                if ((cr + cc) % 2) continue;  // cells land on cells only about such points
+                bool all = true;
+                for (int q = 0; q < 4 && all; ++q) all = TurnedAbout(CellsOf(t, q), cr, cc) == CellsOf(t, (q + 1) % 4);
+                found = all;
+            }
+        }
+        EXPECT_TRUE(found) << "type " << t << " does not turn about one point";
+    }
+}
+
+TEST_F(Shapes, TheSevenTypesAreTheSevenOneSidedShapes) {
+    // Shapes that are turns of each other are one shape; mirror images are two.
+    std::set<Cells> kinds;
+    for (int t = 0; t < kPieceTypes; ++t) {
+        Cells canonical = Normalised(CellsOf(t, 0));
+        for (int q = 1; q < 4; ++q) canonical = std::min(canonical, Normalised(CellsOf(t, q)));
+        kinds.insert(canonical);
+    }
+    EXPECT_EQ(kinds.size(), 7u);
+}
+
+TEST_F(Shapes, EachPieceSpawnsCentredAtTheTopAndCanTurnThere) {
+    InitBoard();
+    for (int t = 0; t < kPieceTypes; ++t) {
+        FallingPiece.type = static_cast<std::int16_t>(t);
+        FallingPiece.rotation = 0;
+        int first = 99, last = -99, lowest = 0;
+        for (auto [r, c] : CellsOf(t, 0)) {
+            first = std::min(first, kSpawnColumn + c), last = std::max(last, kSpawnColumn + c);
+            lowest = std::max(lowest, r);
+        }
+        const int freeLeft = first - 1, freeRight = 12 - last;
+        EXPECT_LE(std::abs(freeLeft - freeRight), 1) << "type " << t;
+        EXPECT_LE(lowest, 1) << "type " << t << " appears too low";
+        for (int q = 0; q < 4; ++q) {
+            FallingPiece.rotation = static_cast<std::int16_t>(q);
+            EXPECT_EQ(PieceFits(kSpawnColumn, 0), 1) << "type " << t << " rotation " << q;
+        }
+    }
+}
+
+TEST(ShapeFile, IsLaidOutAsAGridPerRotation) {
+    const Bytes bytes = ReadBytes("Block.Dat");
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    int grids = 0, rows = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty()) {
+            EXPECT_EQ(rows, 4) << "grid " << grids;
+            ++grids, rows = 0;
+            continue;
+        }
+        std::istringstream numbers(line);
+        int n = 0, count = 0;
+        while (numbers >> n) {
+            ++count;
+            EXPECT_TRUE(n == 0 || n == 1);
+        }
+        EXPECT_EQ(count, 4) << "line \"" << line << "\"";
+        ++rows;
+    }
+    EXPECT_EQ(grids, kPieceTypes * kRotations);
+}
+
+}  // namespace
