@@ -55,24 +55,6 @@ TEST_P(BlitTest, SpriteIsClippedOnEveryEdge)
     }
 }
 
-TEST_P(BlitTest, TheWorkedPlacements)
-{
-    Surface sprite;
-    ASSERT_EQ(sprite.Create(24, 16), 1);
-    FillPattern(sprite, 1);
-    Canvas screen(640, 480);
-    sprite.BlitTo(screen, -10, 5);
-    // Source columns 10-23 land on 0-13, rows 5-20.
-    EXPECT_EQ(screen.GetPixel(0, 5), sprite.GetPixel(10, 0));
-    EXPECT_EQ(screen.GetPixel(13, 20), sprite.GetPixel(23, 15));
-    EXPECT_EQ(screen.GetPixel(14, 5), 0);
-    EXPECT_EQ(screen.GetPixel(0, 21), 0);
-
-    sprite.BlitTo(screen, 630, 5);
-    EXPECT_EQ(screen.GetPixel(630, 5), sprite.GetPixel(0, 0));
-    EXPECT_EQ(screen.GetPixel(639, 20), sprite.GetPixel(9, 15));
-}
-
 TEST_P(BlitTest, RectangleWiderAndTallerThanTheDestination)
 {
     Surface wide;

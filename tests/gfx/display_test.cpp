@@ -116,23 +116,4 @@ TEST(Display, ProbeWithoutDeviceContextOrLockTakes555)
     }
 }
 
-// The probe decides on the word it reads: only a full 0xFFFF is 5-6-5.
-TEST(Display, ProbeReadsTheWordOfPixelZero)
-{
-    headless::SetLayout565(true);
-    ASSERT_EQ(InitDisplay(), 1);
-    EXPECT_EQ(DetectPixelFormat(TheDisplay.backBuffer), 1);
-    EXPECT_EQ(TheDisplay.is565, 1);
-    EXPECT_EQ(TheDisplay.backBuffer->Pixels()[0], 0);
-    ReleaseDisplay();
-
-    headless::SetLayout565(false);
-    ASSERT_EQ(InitDisplay(), 1);
-    EXPECT_EQ(DetectPixelFormat(TheDisplay.backBuffer), 1);
-    EXPECT_EQ(TheDisplay.is565, 0);
-    EXPECT_EQ(TheDisplay.redMax, 31);
-    EXPECT_EQ(TheDisplay.greenMax, 31);
-    EXPECT_EQ(TheDisplay.blueMax, 31);
-}
-
 }  // namespace

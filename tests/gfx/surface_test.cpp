@@ -128,12 +128,6 @@ TEST_P(SurfaceTest, CanvasStartsOpaqueWithBlackText)
     EXPECT_EQ(c.textBlue, 0);
     EXPECT_EQ(c.bltFlags, 0u);
     EXPECT_EQ(c.pitch, 1280);
-    c.SetTextBkMode(1);
-    c.SetTextRGB(255, 128, 7);
-    EXPECT_EQ(c.bkMode, 1u);
-    EXPECT_EQ(c.textRed, 255);
-    EXPECT_EQ(c.textGreen, 128);
-    EXPECT_EQ(c.textBlue, 7);
 }
 
 TEST(FillPixelRun, OddEvenAndZeroCounts)
