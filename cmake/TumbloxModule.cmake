@@ -24,6 +24,7 @@ function(tumblox_test_program name)
   endif()
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests ${TUMBLOX_GENERATED_DIR})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} tumblox_platform_headless GTest::gtest GTest::gtest_main)
+  # The layers again after the named ones, so that the backend comes after all of them.
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} tumblox_sound tumblox_gfx tumblox_report tumblox_platform_headless GTest::gtest GTest::gtest_main)
   gtest_discover_tests(${name} WORKING_DIRECTORY ${TUMBLOX_RUN_DIR} DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -21,3 +21,6 @@ extern MouseStateFields MouseState;
 
 // 0 when Escape was pressed in this tick, else 1.
 int GameTick();
+// The tick's picture of the state as it stands: background, shadows, cells, logo and status
+// line on the composition canvas, then presented.
+void DrawTickFrame();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <optional>
 
@@ -34,6 +35,14 @@ constexpr VerbName kVerbs[] = {
     {"destroy", ScriptVerb::Destroy, 0}, {"quit", ScriptVerb::Quit, 1},
     {"message", ScriptVerb::Message, 1}, {"snap", ScriptVerb::Snap, 1},
 };
+
+// Joins the pieces of a message (GCC 12 misjudges literal + string chains, so no operator+).
+std::string Said(std::initializer_list<std::string_view> pieces)
+{
+    std::string text;
+    for (std::string_view piece : pieces) text.append(piece);
+    return text;
+}
 
 std::vector<std::string_view> SplitWords(std::string_view line)
 {
@@ -67,18 +76,18 @@ public:
         action->line = lineNumber_;
         const std::optional<long long> frame =
             ParseNumber(words[0], 0, std::numeric_limits<int>::max());
-        if (!frame) return Fail("the frame \"" + std::string(words[0]) + "\" is not a number from 0 up");
+        if (!frame) return Fail(Said({"the frame \"", words[0], "\" is not a number from 0 up"}));
         action->frame = static_cast<int>(*frame);
         if (words.size() < 2) return Fail("an action is missing after the frame");
 
         const auto verb = std::find_if(std::begin(kVerbs), std::end(kVerbs),
                                        [&](const VerbName& v) { return v.name == words[1]; });
-        if (verb == std::end(kVerbs)) return Fail("unknown action \"" + std::string(words[1]) + "\"");
+        if (verb == std::end(kVerbs)) return Fail(Said({"unknown action \"", words[1], "\""}));
         action->verb = verb->verb;
         const int given = static_cast<int>(words.size()) - 2;
         if (given != verb->argumentCount) {
-            return Fail(std::string(verb->name) + " takes " + std::to_string(verb->argumentCount) +
-                        " argument(s), not " + std::to_string(given));
+            return Fail(Said({verb->name, " takes ", std::to_string(verb->argumentCount),
+                              " argument(s), not ", std::to_string(given)}));
         }
         return ParseArguments(words.data() + 2, action);
     }
@@ -100,13 +109,13 @@ private:
         case ScriptVerb::Quit: {
             const auto code = ParseNumber(args[0], std::numeric_limits<int>::min(),
                                           std::numeric_limits<int>::max());
-            if (!code) return Fail("quit needs a whole-number exit code, not \"" + std::string(args[0]) + "\"");
+            if (!code) return Fail(Said({"quit needs a whole-number exit code, not \"", args[0], "\""}));
             action->exitCode = static_cast<int>(*code);
             return true;
         }
         case ScriptVerb::Message: {
             const auto number = ParseNumber(args[0], 0, std::numeric_limits<std::uint32_t>::max());
-            if (!number) return Fail("message needs a number from 0 to 4294967295, not \"" + std::string(args[0]) + "\"");
+            if (!number) return Fail(Said({"message needs a number from 0 to 4294967295, not \"", args[0], "\""}));
             action->message = static_cast<std::uint32_t>(*number);
             return true;
         }
@@ -121,7 +130,7 @@ private:
     bool Coordinate(std::string_view word, int* value)
     {
         const auto number = ParseNumber(word, -kCoordinateLimit, kCoordinateLimit);
-        if (!number) return Fail("\"" + std::string(word) + "\" is not a number from -65535 to 65535");
+        if (!number) return Fail(Said({"\"", word, "\" is not a number from -65535 to 65535"}));
         *value = static_cast<int>(*number);
         return true;
     }
@@ -134,7 +143,7 @@ private:
                 return true;
             }
         }
-        return Fail("unknown key \"" + std::string(word) + "\" (lbutton, rbutton, escape, pgup, pgdn)");
+        return Fail(Said({"unknown key \"", word, "\" (lbutton, rbutton, escape, pgup, pgdn)"}));
     }
 
     bool Fail(std::string what)

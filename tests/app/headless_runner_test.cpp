@@ -1,0 +1,107 @@
+// The runner's own promises: identical output for identical input, the frame files and
+// their CRC lines, snapshots, the seed option, and the refusal of bad scripts and arguments.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "game_folder.h"
+#include "headless_run.h"
+#include "platform/headless/headless.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A little play: the pieces drop and lock, the cursor moves, a piece turns.
+const std::string kPlay =
+    "0 cursor 300 200\n7 down lbutton\n20 move 40 0\n30 tap rbutton\n45 move -90 0\n"
+    "60 snap snap60.png\n70 close\n";
+
+std::vector<std::uint8_t> Bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(HeadlessRunner, SameInputGivesTheSameOutputByteForByte)
+{
+    const GameFolder folder;
+    const HeadlessRun first = RunHeadless(folder.Path(), {"--trace", "--frames", "one"}, kPlay);
+    const HeadlessRun second = RunHeadless(folder.Path(), {"--trace", "--frames", "two"}, kPlay);
+    ASSERT_EQ(first.status, 0);
+    EXPECT_EQ(first.lines, second.lines);
+    EXPECT_GT(first.FrameCount(), 70);
+    for (int frame = 1; frame <= first.FrameCount(); frame += 7) {
+        EXPECT_EQ(Bytes(FramePath(folder.PathOf("one"), frame)), Bytes(FramePath(folder.PathOf("two"), frame)))
+            << frame;
+    }
+}
+
+TEST(HeadlessRunner, TraceLinesAreTheCrcOfTheFramesWritten)
+{
+    const GameFolder folder;
+    const HeadlessRun run = RunHeadless(folder.Path(), {"--trace", "--frames", "out", "--every", "4"}, kPlay);
+    const auto traces = run.LinesStartingWith("frame ");
+    ASSERT_GT(traces.size(), 60u);
+    for (int frame = 1; frame <= static_cast<int>(traces.size()); ++frame) {
+        const bool written = fs::exists(FramePath(folder.PathOf("out"), frame));
+        EXPECT_EQ(written, frame % 4 == 0) << frame;
+        if (!written) continue;
+        const auto pixels = ReadFrame(FramePath(folder.PathOf("out"), frame), true);
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "frame %d %08x", frame, headless::FrameCrc32(pixels.data()));
+        EXPECT_EQ(traces[static_cast<std::size_t>(frame - 1)], expected);
+    }
+    // The snapshot is the frame presented last before it was taken.
+    EXPECT_EQ(ReadFrame(folder.PathOf("snap60.png"), true), ReadFrame(FramePath(folder.PathOf("out"), 60), true));
+}
+
+TEST(HeadlessRunner, TheLayoutChangesEveryFrame)
+{
+    const GameFolder folder;
+    const HeadlessRun wide = RunHeadless(folder.Path(), {"--trace"}, "8 close\n");
+    const HeadlessRun narrow = RunHeadless(folder.Path(), {"--trace", "--layout", "555"}, "8 close\n");
+    ASSERT_EQ(wide.FrameCount(), narrow.FrameCount());
+    const auto a = wide.LinesStartingWith("frame"), b = narrow.LinesStartingWith("frame");
+    for (std::size_t i = 0; i < a.size(); ++i) EXPECT_NE(a[i], b[i]) << i;
+}
+
+TEST(HeadlessRunner, TheClockSecondsSeedThePieces)
+{
+    // The first two pieces come before the seed; every later one follows it.
+    const GameFolder folder;
+    const std::string script = "7 down lbutton\n300 close\n";
+    const HeadlessRun at1 = RunHeadless(folder.Path(), {"--trace", "--time", "1"}, script);
+    const HeadlessRun again = RunHeadless(folder.Path(), {"--trace", "--time", "1"}, script);
+    const HeadlessRun at2 = RunHeadless(folder.Path(), {"--trace", "--time", "2"}, script);
+    EXPECT_EQ(at1.lines, again.lines);
+    EXPECT_NE(at1.lines, at2.lines);
+    EXPECT_EQ(at1.LinesStartingWith("frame 8 "), at2.LinesStartingWith("frame 8 "));
+}
+
+TEST(HeadlessRunner, ABadScriptLineIsNamedAndNothingRuns)
+{
+    const GameFolder folder;
+    const HeadlessRun run = RunHeadless(folder.Path(), {}, "# fine\n8 close\n9 jump\n");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.lines.empty());
+    EXPECT_NE(run.errors.find("script.txt:3:"), std::string::npos) << run.errors;
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1);
+}
+
+TEST(HeadlessRunner, BadArgumentsAreRefused)
+{
+    const GameFolder folder;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--layout", "444"}, {"--fail", "Nothing"}, {"--every"}, {"missing-script.txt"}}) {
+        const HeadlessRun run = RunHeadless(folder.Path(), args);
+        EXPECT_EQ(run.status, 2) << args[0];
+        EXPECT_TRUE(run.lines.empty()) << args[0];
+        EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+    }
+}

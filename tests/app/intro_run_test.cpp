@@ -1,0 +1,153 @@
+// The intro as the player sees it, frame by frame, on a background and logo of the test's
+// own: seven dimming frames, the logo added afresh each time, the panel and the status line
+// showing from the first tick on. Both pixel layouts.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "game_folder.h"
+#include "gfx/display.h"
+#include "gfx/surface.h"
+#include "headless_run.h"
+#include "platform/headless/headless.h"
+#include "texts/texts.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+
+// A patch of the background whose channels are all 3 (8-bit 24 truncates to 3).
+constexpr int kPatchLeft = 100, kPatchTop = 300, kPatchSize = 40;
+constexpr int kLogoX = 370;
+
+class IntroRun : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        RgbImage background = SolidPicture(640, 480, 255, 255, 255);
+        for (int y = kPatchTop; y < kPatchTop + kPatchSize; ++y) {
+            for (int x = kPatchLeft; x < kPatchLeft + kPatchSize; ++x) {
+                const std::size_t at = 3 * static_cast<std::size_t>(y * kWidth + x);
+                background.rgb[at] = 24;
+                background.rgb[at + 1] = Is565() ? 12 : 24;
+                background.rgb[at + 2] = 24;
+            }
+        }
+        folder_.WriteBackground(background);
+        // The logo as one small tile of channels 1 (green 2 in 5-6-5), stored in 5-6-5.
+        folder_.WritePack("Logo.QSF", {SolidPicture(8, 4, 8, 8, 8)}, 1);
+        framesDir_ = folder_.PathOf("frames");
+        const std::vector<std::string> layout = {"--layout", Is565() ? "565" : "555"};
+        std::vector<std::string> args = layout;
+        args.insert(args.end(), {"--frames", framesDir_});
+        run_ = RunHeadless(folder_.Path(), args, "8 close\n");
+        ASSERT_EQ(run_.status, 0);
+    }
+
+    bool Is565() const { return GetParam(); }
+    int GreenMax() const { return Is565() ? 63 : 31; }
+
+    std::uint16_t Pixel(int red, int green, int blue) const
+    {
+        return static_cast<std::uint16_t>(Is565() ? red << 11 | green << 5 | blue
+                                                  : red << 10 | green << 5 | blue);
+    }
+
+    std::vector<std::uint16_t> Frame(int number) const
+    {
+        return ReadFrame(FramePath(framesDir_, number), Is565());
+    }
+
+    // The first tick's frame is built in this process too, for the areas the test compares.
+    Canvas* ExpectedTextCanvas()
+    {
+        headless::SetLayout565(Is565());
+        InitDisplay();
+        expected_ = std::make_unique<Canvas>(640, 480);
+        expected_->Fill(Pixel(3, GreenMax() - 28, 3));
+        expected_->SetTextBkMode(1);
+        expected_->SetTextRGB(255, 255, 255);
+        return expected_.get();
+    }
+
+    GameFolder folder_;
+    std::string framesDir_;
+    HeadlessRun run_;
+    std::unique_ptr<Canvas> expected_;
+};
+
+std::string Layout(const ::testing::TestParamInfo<bool>& info)
+{
+    return info.param ? "Layout565" : "Layout555";
+}
+
+}  // namespace
+
+TEST_P(IntroRun, SevenFramesDimTheBackgroundByFourLevelsEach)
+{
+    for (int frame = 1; frame <= 7; ++frame) {
+        const std::vector<std::uint16_t> pixels = Frame(frame);
+        ASSERT_EQ(pixels.size(), 640u * 480u);
+        const int loss = 4 * frame;
+        EXPECT_EQ(pixels[479 * kWidth + 600], Pixel(31 - loss, GreenMax() - loss, 31 - loss)) << frame;
+        EXPECT_EQ(pixels[(kPatchTop + 5) * kWidth + kPatchLeft + 5], 0) << frame << ": 3 is gone at once";
+    }
+    EXPECT_EQ(Frame(7)[479 * kWidth + 600], Pixel(3, Is565() ? 35 : 3, 3));
+}
+
+TEST_P(IntroRun, TheLogoIsAddedAfreshInEveryFrame)
+{
+    const int logoGreen = Is565() ? 2 : 1;
+    for (int frame = 1; frame <= 7; ++frame) {
+        const int loss = 4 * frame;
+        EXPECT_EQ(Frame(frame)[1 * kWidth + kLogoX + 2],
+                  Pixel(31 - loss + 1, GreenMax() - loss + logoGreen, 31 - loss + 1))
+            << frame;
+    }
+}
+
+TEST_P(IntroRun, ThePanelShowsFromTheFirstTickOn)
+{
+    Canvas* expected = ExpectedTextCanvas();
+    const std::int16_t heights[] = {150, 180, 200, 220, 240, 270, 290, 310, 330, 350, 370, 390, 420};
+    const char* lines[] = {text::PanelGreeting, text::PanelNote1,  text::PanelNote2,  text::PanelNote3,
+                           text::PanelNote4,    text::PanelVerse1, text::PanelVerse2, text::PanelVerse3,
+                           text::PanelVerse4,   text::PanelVerse5, text::PanelVerse6, text::PanelVerse7,
+                           text::PanelAside};
+    for (int i = 0; i < 13; ++i) expected->Printf(382, heights[i], "%s", lines[i]);
+
+    const std::vector<std::uint16_t> lastIntro = Frame(7);
+    const std::vector<std::uint16_t> firstTick = Frame(8);
+    const std::uint16_t dimmed = Pixel(3, GreenMax() - 28, 3);
+    int strokes = 0;
+    // Right of the well's shadow and below the preview; the greeting's line beside the preview.
+    for (int y = 150; y < 440; ++y) {
+        for (int x = y < 170 ? 520 : 384; x < 640; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y * kWidth + x);
+            ASSERT_EQ(lastIntro[at], dimmed) << x << "," << y << ": the panel showed during the intro";
+            ASSERT_EQ(firstTick[at], expected->GetPixel(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)))
+                << x << "," << y;
+            if (firstTick[at] == Pixel(31, GreenMax(), 31)) ++strokes;
+        }
+    }
+    EXPECT_GT(strokes, 2000) << "white strokes of thirteen lines";
+}
+
+TEST_P(IntroRun, TheFirstTickWritesItsStatusLineInWhite)
+{
+    Canvas* expected = ExpectedTextCanvas();
+    expected->Printf(0, 0, text::StatusLine, 5, 0, 20, 1);
+    const std::vector<std::uint16_t> firstTick = Frame(8);
+    int strokes = 0;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < kLogoX; ++x) {
+            const std::uint16_t seen = firstTick[static_cast<std::size_t>(y * kWidth + x)];
+            ASSERT_EQ(seen, expected->GetPixel(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)))
+                << x << "," << y;
+            if (seen == Pixel(31, GreenMax(), 31)) ++strokes;
+        }
+    }
+    EXPECT_GT(strokes, 300);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLayouts, IntroRun, ::testing::Bool(), Layout);
