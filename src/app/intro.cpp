@@ -83,7 +83,7 @@ int RunIntro()
     InitDisplay();
     // Without a primary surface nothing can be shown and no surface made: stop as after a
     // failed load. A missing back buffer only changes how frames are presented.
-    //MUT
+    if (TheDisplay.primary == nullptr) return 0;
     std::srand(static_cast<unsigned>(WallClockSeconds()));
     TakeStartingCursor();
     if (LoadResources() == 0) return 0;
