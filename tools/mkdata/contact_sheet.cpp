@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int kSheetWidth = 1960;
-constexpr int kSheetHeight = 1780;
+constexpr int kSheetHeight = 2290;
 constexpr int kGap = 10;
 constexpr int kLabelHeight = 20;
 
@@ -64,7 +64,7 @@ bool WriteContactSheet(const std::string& sheetPath, const std::string& dataDire
     GlyphSet font;
     if (!LoadGlyphs(unifontHex, {SheetCharacters()}, &font, error)) return false;
     SheetCanvas sheet(kSheetWidth, kSheetHeight, font);
-    RgbImage screens[3];
+    RgbImage screens[4];
     int y = kGap;
     {
         if (!StartDisplay(true, error)) return false;
@@ -76,21 +76,23 @@ bool WriteContactSheet(const std::string& sheetPath, const std::string& dataDire
         y = SpriteRow(sheet, data.flames, y, 4, PasteMode::Additive, "Flame.Qsf: 21 frames 16x24, 5-5-5 (x4), added");
         y = SpriteRow(sheet, data.explosions, y, 1, PasteMode::Additive, "Explo.Qsf: 23 frames 128x128, added");
         y = DimmingRow(sheet, data, y);
-        screens[0] = GameScreen(data, false);
-        screens[1] = GameScreen(data, true);
+        screens[0] = GameScreen(data, Moment::Play);
+        screens[1] = GameScreen(data, Moment::RowBurning);
+        screens[2] = GameScreen(data, Moment::FourRowClear);
     }
     {
         if (!StartDisplay(false, error)) return false;
         SheetData data;
         if (!LoadSheetData(dataDirectory, &data, error)) return false;
-        screens[2] = GameScreen(data, false);
+        screens[3] = GameScreen(data, Moment::Play);
     }
     ReleaseDisplay();
-    const char* titles[3] = {"Game screen, 5-6-5", "Four-row clear, 5-6-5", "Game screen, 5-5-5"};
-    for (int i = 0; i < 3; ++i) {
-        const int x = kGap + i * (640 + kGap);
-        sheet.Label(x, y, titles[i], 0xFFD870);
-        sheet.PasteShrunk(screens[i], x, y + kLabelHeight, 1);
+    const char* titles[4] = {"Game screen, 5-6-5", "A row burning (flame frame 9), 5-6-5",
+                             "Four-row clear (explosion frame 6), 5-6-5", "Game screen, 5-5-5"};
+    for (int i = 0; i < 4; ++i) {
+        const int x = kGap + (i % 3) * (640 + kGap), top = y + (i / 3) * (480 + kLabelHeight + kGap);
+        sheet.Label(x, top, titles[i], 0xFFD870);
+        sheet.PasteShrunk(screens[i], x, top + kLabelHeight, 1);
     }
     return WritePng(sheetPath, sheet.Image(), error);
 }

@@ -38,7 +38,7 @@ float Heat(float x, float y, int frame) {
     // The body sways more towards the tip.
     const float sway = (static_cast<float>(ValueNoise(up * 2.5 - time, 0.5, kSeed)) - 0.5f) * 6.0f * v * v;
     const float u = (x - kFlameWidth / 2.0f - sway) / (kFlameWidth / 2.0f);
-    const float width = 0.82f * (1.0f - 0.72f * Clamp01(v)) * Smoothstep(-0.15f, 0.2f, v);
+    const float width = 1.0f * (1.0f - 0.66f * Clamp01(v)) * Smoothstep(-0.2f, 0.12f, v);
     const float across = std::fabs(u) / std::max(0.05f, width);
     const float body = Clamp01(1.0f - across) * Clamp01(1.1f - std::pow(Clamp01(v), 1.2f));
     // Tongues: noise rising through the flame eats it away, most towards the top.

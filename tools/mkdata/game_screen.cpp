@@ -33,12 +33,15 @@ struct Cell {
     int x, y;   // on screen
 };
 
-std::vector<Cell> WellCells() {
+constexpr int kBurningRow = 23;
+
+std::vector<Cell> WellCells(bool fillBurningRow) {
     std::vector<Cell> cells;
     for (int r = 0; r < 25; ++r) {
         for (int c = 0; c < 14; ++c) {
             const bool wall = c == 0 || c == 13 || r == 24;
-            const int value = wall ? 8 : kStack[r][c - 1] == '.' ? 0 : kStack[r][c - 1] - '0';
+            const char mark = fillBurningRow && r == kBurningRow && kStack[r][c - 1] == '.' ? '5' : kStack[r][c - 1];
+            const int value = wall ? 8 : mark == '.' ? 0 : mark - '0';
             if (value) cells.push_back({value, kWellX + kCellW * c, kWellY + kCellH * r});
         }
     }
@@ -55,7 +58,7 @@ std::vector<Cell> WellCells() {
 
 }  // namespace
 
-RgbImage GameScreen(const SheetData& data, bool fourRowClear) {
+RgbImage GameScreen(const SheetData& data, Moment moment) {
     std::unique_ptr<Canvas> background = LoadSheetBackground(data);
     for (int step = 0; step < 7; ++step) background->FadeStep(0);
     background->SetTextBkMode(1);
@@ -66,7 +69,7 @@ RgbImage GameScreen(const SheetData& data, bool fourRowClear) {
     screen.SetTextBkMode(1);
     screen.SetTextRGB(255, 255, 255);
     background->BlitTo(screen, 0, 0);
-    const std::vector<Cell> cells = WellCells();
+    const std::vector<Cell> cells = WellCells(moment == Moment::RowBurning);
     for (const Cell& cell : cells)
         data.blocks[cell.value - 1]->BlendPercentTo(screen, static_cast<std::int16_t>(cell.x + 8),
                                                     static_cast<std::int16_t>(cell.y + 8), 30);
@@ -74,7 +77,14 @@ RgbImage GameScreen(const SheetData& data, bool fourRowClear) {
         data.blocks[cell.value - 1]->BlitTo(screen, static_cast<std::int16_t>(cell.x), static_cast<std::int16_t>(cell.y));
     data.logo[0]->BlendAddTo(screen, 370, 0);
     screen.Printf(0, 0, text::StatusLine, 6, 9, 20, 37);
-    if (fourRowClear) {
+    if (moment == Moment::RowBurning) {
+        for (int c = 1; c <= 12; ++c) {
+            const int x = kWellX + kCellW * c, y = kCellH * kBurningRow + 34;
+            data.flames[9]->BlendAddTo(screen, static_cast<std::int16_t>(x - 2), static_cast<std::int16_t>(y));
+            data.flames[9]->BlendAddTo(screen, static_cast<std::int16_t>(x + 10), static_cast<std::int16_t>(y));
+        }
+    }
+    if (moment == Moment::FourRowClear) {
         Prng prng(5);
         for (int k = 0; k < 10; ++k) {
             const auto x = static_cast<std::int16_t>(prng.Below(511)), y = static_cast<std::int16_t>(prng.Below(351));
