@@ -98,7 +98,6 @@ Picture Frame(int frame, const std::vector<Spark>& sparks) {
             picture.At(x, y) = FireColour(heat[y * kExplosionSide + x] * Smoothstep(0.5f, 6.0f, border));
         }
     }
-    KeepBelowWhite(picture);
     return picture;
 }
 

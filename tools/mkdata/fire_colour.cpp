@@ -25,8 +25,3 @@ Colour FireColour(float heat) {
     }
     return stops[std::size(stops) - 1].colour;
 }
-
-void KeepBelowWhite(Picture& picture) {
-    // Level 29 of 31 after rounding or dithering, at most 30.
-    for (Colour& c : picture.pixels) c.b = std::min(c.b, 0.94f);
-}

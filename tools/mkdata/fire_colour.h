@@ -1,12 +1,10 @@
 // The colours of fire by heat, for the flames and the explosion. The sprites they paint are
-// added onto the picture with white as their pack's key, so the hottest colour keeps its
-// blue below the top level: no flame or spark can ever turn into a see-through hole, in
-// either 16-bit layout.
+// added onto the picture with white as their pack's key, so even the hottest colour keeps
+// its blue well below the top level: no flame or spark can ever turn into a see-through
+// hole, in either 16-bit layout.
 #pragma once
 
 #include "picture.h"
 
 // Heat 0 (nothing: black adds nothing) to 1 (pale yellow), beyond 1 a little whiter.
 Colour FireColour(float heat);
-// Keeps the picture's blue below the layouts' top level.
-void KeepBelowWhite(Picture& picture);

@@ -51,7 +51,6 @@ RgbImage Frame(int frame) {
     Picture picture(kFlameWidth, kFlameHeight);
     for (int y = 0; y < kFlameHeight; ++y)
         for (int x = 0; x < kFlameWidth; ++x) picture.At(x, y) = FireColour(Heat(x + 0.5f, y + 0.5f, frame));
-    KeepBelowWhite(picture);
     return Quantize(picture, 5, true);
 }
 
