@@ -71,6 +71,7 @@ TEST(SoundEffects, NeverClipWhenTheGameLayersThemOverTheTune) {
             for (int v : mix) loudest = std::max(loudest, std::abs(v));
         }
     }
+    std::printf("effects peak %d, tune peak %d\n", loudest, tunePeak);
     EXPECT_LT(loudest + tunePeak, 32767) << "effects " << loudest << " over a tune peaking at " << tunePeak;
     // And the flames, so many at once, are still only a murmur beside the explosion.
     EXPECT_LT(flame.Peak() * 6, explo.Peak());
