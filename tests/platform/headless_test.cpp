@@ -84,11 +84,3 @@ TEST(Headless, FailuresAreCountedPerKindOfCall)
     EXPECT_FALSE(host::CallFails(host::Call::GetDC));
     EXPECT_FALSE(host::CallFails(host::Call::CreateSurface));
 }
-
-TEST(Headless, TheLayoutIsChosenBeforeTheDisplayComesUp)
-{
-    EXPECT_TRUE(headless::Layout565());
-    EXPECT_TRUE(host::ScreenIs565());
-    headless::SetLayout565(false);
-    EXPECT_FALSE(host::ScreenIs565());
-}

@@ -230,13 +230,6 @@ TEST(Cursor, StartsInTheCentreAndStaysOnTheScreen)
     EXPECT_TRUE(TakeAll().empty());
 }
 
-TEST(Cursor, ShowCursorCounts)
-{
-    EXPECT_EQ(ShowCursor(FALSE), -1);
-    EXPECT_EQ(ShowCursor(FALSE), -2);
-    EXPECT_EQ(ShowCursor(TRUE), -1);
-}
-
 TEST(MessageBox, GoesToTheHostAndReturnsOk)
 {
     EXPECT_EQ(MessageBoxA(nullptr, "\xC7\xD1", "QDDraw", MB_OK | MB_ICONHAND), IDOK);
