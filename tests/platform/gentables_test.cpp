@@ -70,4 +70,8 @@ TEST_F(Gentables, BadLinesAndTwiceDefinedNamesFail)
     EXPECT_NE(Run("Same = a\nSame = b\n"), 0);
     EXPECT_NE(errors.find("in.def:2: Same is already defined on line 1"), std::string::npos) << errors;
     EXPECT_NE(Run("Broken = \xC7\n"), 0);  // not UTF-8
+    EXPECT_NE(Run("kAll = x\n"), 0);
+    EXPECT_NE(errors.find("in.def:1: kAll is the generated list's own name"), std::string::npos) << errors;
+    EXPECT_NE(Run("# only a comment\n"), 0);
+    EXPECT_NE(errors.find("holds no text"), std::string::npos) << errors;
 }

@@ -125,8 +125,13 @@ int MakeTexts(const std::string& inPath, const std::string& outPath)
         name.erase(0, name.find_first_not_of(" \t"));
         name.erase(name.find_last_not_of(" \t") + 1);
         const std::string where = inPath + ":" + std::to_string(lineNumber) + ": ";
-        if (equals == std::string::npos || !IsName(name) || name == "Entry" || name == "kAll") {
+        if (equals == std::string::npos || !IsName(name)) {
             std::cerr << where << "expected NAME = text\n";
+            ok = false;
+            continue;
+        }
+        if (name == "Entry" || name == "kAll") {
+            std::cerr << where << name << " is the generated list's own name; choose another\n";
             ok = false;
             continue;
         }
@@ -153,6 +158,10 @@ int MakeTexts(const std::string& inPath, const std::string& outPath)
             out << hex;
         }
         out << "\";\n";
+    }
+    if (names.empty()) {
+        std::cerr << inPath << ": holds no text\n";
+        ok = false;
     }
     out << "\n// Every text by its name, in the order of texts.def.\n"
            "struct Entry {\n    const char* name;\n    const char* bytes;\n};\n"
