@@ -42,7 +42,7 @@ int NextCharacter(const char* text, int length, Glyph* glyph, char32_t* codePoin
         size = 2;
     }
     if (code < 0) {
-        *glyph = GlyphOfCode(0x00);  // a control byte's cell: blank 8x16
+        *glyph = GlyphOfCode(0);  // NUL, like every byte without a picture, has the blank 8x16 cell
         *codePoint = U'\uFFFD';
         return 1;
     }
