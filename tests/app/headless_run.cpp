@@ -4,7 +4,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <thread>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
@@ -27,6 +30,22 @@ std::vector<std::string> SplitLines(const std::string& text)
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
+}
+
+// A run that hangs (a game nobody closes) is stopped rather than holding up the suite.
+bool WaitWithin(pid_t child, int* waited)
+{
+    constexpr auto kLongestRun = std::chrono::minutes(5);
+    const auto deadline = std::chrono::steady_clock::now() + kLongestRun;
+    while (std::chrono::steady_clock::now() < deadline) {
+        const pid_t done = waitpid(child, waited, WNOHANG);
+        if (done == child) return true;
+        if (done < 0) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, waited, 0);
+    return false;
 }
 
 }  // namespace
@@ -80,8 +99,12 @@ HeadlessRun RunHeadless(const std::string& folder, std::vector<std::string> args
         execv(argv[0], argv.data());
         _exit(127);
     }
+    if (child < 0) {
+        ADD_FAILURE() << "cannot start tumblox-headless";
+        return run;
+    }
     int waited = 0;
-    if (child < 0 || waitpid(child, &waited, 0) != child || !WIFEXITED(waited)) {
+    if (!WaitWithin(child, &waited) || !WIFEXITED(waited)) {
         ADD_FAILURE() << "tumblox-headless did not run to its end";
         return run;
     }

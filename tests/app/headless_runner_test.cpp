@@ -31,12 +31,12 @@ std::vector<std::uint8_t> Bytes(const std::string& path)
 TEST(HeadlessRunner, SameInputGivesTheSameOutputByteForByte)
 {
     const GameFolder folder;
-    const HeadlessRun first = RunHeadless(folder.Path(), {"--trace", "--frames", "one"}, kPlay);
-    const HeadlessRun second = RunHeadless(folder.Path(), {"--trace", "--frames", "two"}, kPlay);
+    const HeadlessRun first = RunHeadless(folder.Path(), {"--trace", "--frames", "one", "--every", "7"}, kPlay);
+    const HeadlessRun second = RunHeadless(folder.Path(), {"--trace", "--frames", "two", "--every", "7"}, kPlay);
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(first.lines, second.lines);
     EXPECT_GT(first.FrameCount(), 70);
-    for (int frame = 1; frame <= first.FrameCount(); frame += 7) {
+    for (int frame = 7; frame <= first.FrameCount(); frame += 7) {
         EXPECT_EQ(Bytes(FramePath(folder.PathOf("one"), frame)), Bytes(FramePath(folder.PathOf("two"), frame)))
             << frame;
     }
@@ -45,12 +45,12 @@ TEST(HeadlessRunner, SameInputGivesTheSameOutputByteForByte)
 TEST(HeadlessRunner, TraceLinesAreTheCrcOfTheFramesWritten)
 {
     const GameFolder folder;
-    const HeadlessRun run = RunHeadless(folder.Path(), {"--trace", "--frames", "out", "--every", "4"}, kPlay);
+    const HeadlessRun run = RunHeadless(folder.Path(), {"--trace", "--frames", "out", "--every", "12"}, kPlay);
     const auto traces = run.LinesStartingWith("frame ");
     ASSERT_GT(traces.size(), 60u);
     for (int frame = 1; frame <= static_cast<int>(traces.size()); ++frame) {
         const bool written = fs::exists(FramePath(folder.PathOf("out"), frame));
-        EXPECT_EQ(written, frame % 4 == 0) << frame;
+        EXPECT_EQ(written, frame % 12 == 0) << frame;
         if (!written) continue;
         const auto pixels = ReadFrame(FramePath(folder.PathOf("out"), frame), true);
         char expected[40];
@@ -75,7 +75,7 @@ TEST(HeadlessRunner, TheClockSecondsSeedThePieces)
 {
     // The first two pieces come before the seed; every later one follows it.
     const GameFolder folder;
-    const std::string script = "7 down lbutton\n300 close\n";
+    const std::string script = "7 down lbutton\n60 close\n";
     const HeadlessRun at1 = RunHeadless(folder.Path(), {"--trace", "--time", "1"}, script);
     const HeadlessRun again = RunHeadless(folder.Path(), {"--trace", "--time", "1"}, script);
     const HeadlessRun at2 = RunHeadless(folder.Path(), {"--trace", "--time", "2"}, script);
