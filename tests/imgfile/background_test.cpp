@@ -113,7 +113,8 @@ TEST(Background, LongestRunIsSixtyThreeCopies) {
 
 TEST(Background, ChannelsAreTruncatedInBothLayouts) {
     // (255,255,255), (255,0,255), (128,128,128), (7,3,7) side by side.
-    const Bytes data = {255, 255, 128, 7, 255, 0, 128, 3, 255, 255, 128, 7};
+    // A value of 192 or more is written as a run of one (C1 xx).
+    const Bytes data = {0xC1, 255, 0xC1, 255, 128, 7, 0xC1, 255, 0, 128, 3, 0xC1, 255, 0xC1, 255, 128, 7};
     for (bool is565 : {true, false}) {
         DisplayUp display(is565);
         Loaded loaded = Load(PictureFile(3, 0, data));

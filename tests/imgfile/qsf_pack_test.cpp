@@ -113,7 +113,8 @@ TEST(PackImage, ConvertersTouchOnlyTheFirstNPixels) {
     EXPECT_EQ(PixelsOf(surface.pixels, 4), (std::vector<std::uint16_t>{0xFFDF, 0xFFDF, 0x0000, 0x7FFF}))
         << "bit 15 is not colour in 5-5-5";
     surface.Convert565To555(2);
-    EXPECT_EQ(PixelsOf(surface.pixels, 4), (std::vector<std::uint16_t>{0x7FDF, 0x7FDF, 0x0000, 0x7FFF}));
+    EXPECT_EQ(PixelsOf(surface.pixels, 4), (std::vector<std::uint16_t>{0x7FFF, 0x7FFF, 0x0000, 0x7FFF}))
+        << "green 62 loses its lowest bit: 31";
 }
 
 TEST(PackImage, WidthNotMultipleOf4IsRefusedAtItsFirstPixel) {
