@@ -20,22 +20,22 @@ const PackSpec kPacks[] = {{"Logo.QSF", 1, 0, 0, &SheetData::logo},
                            {"Explo.Qsf", 23, 0x7FFF, 0xFFFF, &SheetData::explosions},
                            {"Combo.Qsf", 1, 0, 0, &SheetData::combo}};
 
-bool LoadPack(const std::string& directory, const PackSpec& spec, SpriteList* slots, std::string* error) {
-    const std::string path = directory + "/" + spec.name;
+bool LoadPack(const std::string& directory, const PackSpec& pack, SpriteList* slots, std::string* error) {
+    const std::string path = directory + "/" + pack.name;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         *error = path + ": cannot be opened";
         return false;
     }
-    bool ok = ReadPackHeader(file) >= spec.count;
-    for (std::size_t i = 0; ok && i < spec.count; ++i) {
+    bool ok = ReadPackHeader(file) >= pack.count;
+    for (std::size_t i = 0; ok && i < pack.count; ++i) {
         auto sprite = std::make_unique<Surface>();
         ok = sprite->LoadFromPack(file) == 1;
-        sprite->SetColorKey(TheDisplay.is565 ? spec.key565 : spec.key555);
+        sprite->SetColorKey(TheDisplay.is565 ? pack.key565 : pack.key555);
         slots->push_back(std::move(sprite));
     }
     std::fclose(file);
-    if (!ok) *error = path + ": not a pack of " + std::to_string(spec.count) + " readable images";
+    if (!ok) *error = path + ": not a pack of " + std::to_string(pack.count) + " readable images";
     return ok;
 }
 
@@ -43,8 +43,8 @@ bool LoadPack(const std::string& directory, const PackSpec& spec, SpriteList* sl
 
 bool LoadSheetData(const std::string& directory, SheetData* data, std::string* error) {
     data->directory = directory;
-    for (const PackSpec& spec : kPacks)
-        if (!LoadPack(directory, spec, &(data->*spec.slots), error)) return false;
+    for (const PackSpec& pack : kPacks)
+        if (!LoadPack(directory, pack, &(data->*pack.slots), error)) return false;
     return true;
 }
 
