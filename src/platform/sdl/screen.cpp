@@ -34,7 +34,6 @@ struct Screen {
 };
 
 Screen screen;
-// Counted on the window's thread by the event filter, read by the render thread.
 
 // Drivers that show nothing: they count only when the player asked for them by name.
 bool ShowsNothing(const char* driver)
