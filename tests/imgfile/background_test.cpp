@@ -7,58 +7,26 @@
 namespace {
 
 // The game's picture file, written into a scratch folder that is then the working folder, so
-// the picture is opened by its bare name as the game does.
+// the picture is opened by its bare name as the game does. No bytes: no file.
 struct PictureInPlace {
     ScratchDir dir;
     explicit PictureInPlace(const Bytes& file) {
-        WriteBytes(dir / "BACK1.Qsf", file);
+        if (!file.empty())
+            std::ofstream(dir.path / "BACK1.Qsf", std::ios::binary)
+                .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
         EXPECT_EQ(chdir(dir.path.c_str()), 0);
     }
 };
-
-struct Loaded {
-    int result = -1;
-    std::unique_ptr<Surface> picture = std::make_unique<Surface>();
-};
-
-Loaded Load(const Bytes& file) {
-    PictureInPlace place(file);
-    Loaded loaded;
-    loaded.result = loaded.picture->LoadBackground("BACK1.Qsf");
-    return loaded;
-}
 
 std::vector<std::uint16_t> AllPixels(const Surface& surface) {
     return PixelsOf(surface.pixels, std::size_t{surface.width} * surface.height);
 }
 
-// The background canvas as loading finds it, filled with a pattern and keyed, to see that a
-// refused picture leaves it alone.
-struct Untouched {
-    Canvas canvas{640, 480};
-    IDirectDrawSurface* before = nullptr;
-    Untouched() {
-        canvas.Fill(0x1234);
-        canvas.SetColorKey(0x1234);
-        before = canvas.surface;
-    }
-    void Check() const {
-        EXPECT_EQ(canvas.surface, before);
-        EXPECT_EQ(canvas.width, 640);
-        EXPECT_EQ(canvas.height, 480);
-        EXPECT_EQ(canvas.bltFlags, 1u);
-        EXPECT_EQ(canvas.GetPixel(639, 479), 0x1234);
-    }
-};
-
-void ExpectRefused(const Bytes& file, const std::string& message) {
+std::vector<std::uint16_t> Load(const Bytes& file) {
     PictureInPlace place(file);
-    Untouched target;
-    EXPECT_EQ(target.canvas.LoadBackground("BACK1.Qsf"), 0);
-    target.Check();
-    const headless::MessageBoxRecord box = OnlyMessageBox();
-    EXPECT_EQ(box.caption, "QDDraw");
-    EXPECT_EQ(box.text, message);
+    Surface picture;
+    EXPECT_EQ(picture.LoadBackground("BACK1.Qsf"), 1);
+    return AllPixels(picture);
 }
 
 }  // namespace
@@ -73,14 +41,10 @@ TEST(Background, FullScreenPictureReplacesTheSurface) {
             data.insert(data.end(), {0xCA, value});
         }
     PictureInPlace place(PictureFile(639, 479, data));
-    Untouched target;
-    target.canvas.SetTextRGB(1, 2, 3);
-    EXPECT_EQ(target.canvas.LoadBackground("BACK1.Qsf"), 1);
-    const Canvas& canvas = target.canvas;
-    EXPECT_EQ(canvas.width, 640);
-    EXPECT_EQ(canvas.height, 480);
-    EXPECT_EQ(canvas.pitch, 1280);
-    EXPECT_EQ(canvas.clipRight, 639);
+    Canvas canvas(640, 480);
+    canvas.SetColorKey(0x1234);
+    canvas.SetTextRGB(1, 2, 3);
+    EXPECT_EQ(canvas.LoadBackground("BACK1.Qsf"), 1);
     EXPECT_EQ(canvas.clipBottom, 479);
     EXPECT_EQ(canvas.bltFlags, 0u) << "a new surface has no colour key";
     EXPECT_EQ(AllPixels(canvas), std::vector<std::uint16_t>(640 * 480, 0xF81F));
@@ -92,23 +56,13 @@ TEST(Background, RunsAndLiterals) {
     DisplayUp display(true);
     // Red C3 7F C0: three 127s and a literal 192. Green: BF as a literal 191, and a run of 3.
     // Blue: FF 00 is a run of 63 zeros, cut at the row's end without spilling into the next line.
-    const Bytes data = {0xC3, 0x7F, 0xC0, 0xBF, 0xC3, 0x08, 0xFF, 0x00,
-                        0x80, 0x80, 0x80, 0x80, 0xC4, 0x40, 0x04, 0x08, 0x0C, 0x10};
-    Loaded loaded = Load(PictureFile(3, 1, data));
-    EXPECT_EQ(loaded.result, 1);
-    ASSERT_EQ(loaded.picture->width, 4);
-    ASSERT_EQ(loaded.picture->height, 2);
-    EXPECT_EQ(AllPixels(*loaded.picture),
+    EXPECT_EQ(Load(PictureFile(3, 1, {0xC3, 0x7F, 0xC0, 0xBF, 0xC3, 0x08, 0xFF, 0x00, 0x80, 0x80, 0x80, 0x80,
+                                      0xC4, 0x40, 0x04, 0x08, 0x0C, 0x10})),
               (std::vector<std::uint16_t>{0x7DE0, 0x7840, 0x7840, 0xC040, 0x8200, 0x8201, 0x8201, 0x8202}));
-}
-
-TEST(Background, LongestRunIsSixtyThreeCopies) {
-    DisplayUp display(false);
-    const Bytes data = {0xFF, 0x08, 0x10, 0xFF, 0x00, 0xC1, 0x00, 0xFF, 0x00, 0x00};
-    Loaded loaded = Load(PictureFile(63, 0, data));
-    EXPECT_EQ(loaded.result, 1);
-    EXPECT_EQ(loaded.picture->GetPixel(62, 0), 0x0400);
-    EXPECT_EQ(loaded.picture->GetPixel(63, 0), 0x0800);
+    // The longest run is 63 copies: the 64th pixel comes from the next byte.
+    const auto wide = Load(PictureFile(63, 0, {0xFF, 0x08, 0x10, 0xFF, 0x00, 0xC1, 0x00, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(wide[62], 0x0800);
+    EXPECT_EQ(wide[63], 0x1000);
 }
 
 TEST(Background, ChannelsAreTruncatedInBothLayouts) {
@@ -117,38 +71,25 @@ TEST(Background, ChannelsAreTruncatedInBothLayouts) {
     const Bytes data = {0xC1, 255, 0xC1, 255, 128, 7, 0xC1, 255, 0, 128, 3, 0xC1, 255, 0xC1, 255, 128, 7};
     for (bool is565 : {true, false}) {
         DisplayUp display(is565);
-        Loaded loaded = Load(PictureFile(3, 0, data));
-        const std::vector<std::uint16_t> expected =
-            is565 ? std::vector<std::uint16_t>{0xFFFF, 0xF81F, 0x8410, 0} : std::vector<std::uint16_t>{0x7FFF, 0x7C1F, 0x4210, 0};
-        EXPECT_EQ(AllPixels(*loaded.picture), expected);
+        const std::vector<std::uint16_t> wide{0xFFFF, 0xF81F, 0x8410, 0}, narrow{0x7FFF, 0x7C1F, 0x4210, 0};
+        EXPECT_EQ(Load(PictureFile(3, 0, data)), is565 ? wide : narrow);
     }
 }
 
-TEST(Background, DataAfterTheLastLineIsIgnored) {
+TEST(Background, DataAfterTheLastLineIsIgnoredAndMissingDataLeftBlack) {
     DisplayUp display(true);
-    Bytes data = {0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0xFF};
-    const Loaded exact = Load(PictureFile(3, 0, data));
-    data.insert(data.end(), {0xFF, 0x55, 0x01, 0x02, 0xC9});
-    const Loaded longer = Load(PictureFile(3, 0, data));
-    EXPECT_EQ(longer.result, 1);
-    EXPECT_EQ(longer.picture->height, 1);
-    EXPECT_EQ(AllPixels(*longer.picture), AllPixels(*exact.picture));
-    EXPECT_EQ(AllPixels(*exact.picture), std::vector<std::uint16_t>(4, 0xFFFF));
-}
-
-TEST(Background, DataEndingEarlyLeavesTheRestBlack) {
-    DisplayUp display(true);
-    const Bytes firstLine = {0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0xFF};
+    const Bytes line = {0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0xFF};
+    Bytes longer = line;
+    longer.insert(longer.end(), {0xFF, 0x55, 0x01, 0x02, 0xC9});
+    EXPECT_EQ(Load(PictureFile(3, 0, longer)), std::vector<std::uint16_t>(4, 0xFFFF));
     // A second line with its red plane only, and a third missing; then one ending in a bare
     // run header, which must not be read past.
     for (Bytes tail : {Bytes{0xC4, 0x80}, Bytes{0xC4, 0x80, 0xC2}}) {
-        Bytes data = firstLine;
+        Bytes data = line;
         data.insert(data.end(), tail.begin(), tail.end());
-        Loaded loaded = Load(PictureFile(3, 2, data));
-        EXPECT_EQ(loaded.result, 1);
         std::vector<std::uint16_t> expected(12, 0);
         std::fill_n(expected.begin(), 4, 0xFFFF);
-        EXPECT_EQ(AllPixels(*loaded.picture), expected);
+        EXPECT_EQ(Load(PictureFile(3, 2, data)), expected);
     }
 }
 
@@ -162,41 +103,41 @@ TEST(Background, DecoderReportsCutRunsAndMissingLines) {
     EXPECT_EQ(clean.cutRuns, 0u);
 }
 
-TEST(Background, WidthNotMultipleOf4IsRefused) {
-    DisplayUp display(true);
-    ExpectRefused(PictureFile(640, 479, {}), kWidthMessage);
-}
+struct Refusal {
+    const char* what;
+    Bytes file;
+    const char* message;
+};
 
-TEST(Background, MissingFileIsNamed) {
-    DisplayUp display(true);
-    ScratchDir empty;
-    ASSERT_EQ(chdir(empty.path.c_str()), 0);
-    Untouched target;
-    EXPECT_EQ(target.canvas.LoadBackground("BACK1.Qsf"), 0);
-    target.Check();
-    const headless::MessageBoxRecord box = OnlyMessageBox();
-    EXPECT_EQ(box.caption, "QDDraw");
-    EXPECT_EQ(box.text, "BACK1.Qsf 파일이 없습니다.");
-}
-
-TEST(Background, FileShorterThanItsHeadIsRefused) {
-    DisplayUp display(true);
-    Bytes shortFile = PictureFile(3, 0, {});
-    shortFile.resize(127);
-    ExpectRefused(shortFile, "BACK1.Qsf 파일이 손상되었습니다.");
-}
-
-TEST(Background, WidthOfZeroIsRefused) {
-    DisplayUp display(true);
-    ExpectRefused(PictureFile(65535, 0, {0xC4, 0, 0xC4, 0, 0xC4, 0}), "BACK1.Qsf 파일이 손상되었습니다.");
-}
-
-TEST(Background, HeightOfZeroIsRefused) {
-    DisplayUp display(true);
-    ExpectRefused(PictureFile(3, 65535, {0xC4, 0, 0xC4, 0, 0xC4, 0}), "BACK1.Qsf 파일이 손상되었습니다.");
-}
-
-TEST(Background, HugePictureIsRefusedBeforeAnyMemoryIsTaken) {
-    DisplayUp display(true);
-    ExpectRefused(PictureFile(65531, 65534, {0xC4, 0}), "그림이 너무 큽니다. (65532x65535, 최대 4096x4096)");
+// A refused picture names its fault and leaves the background canvas as it was.
+TEST(Background, BadPicturesAreRefusedWithTheirMessage) {
+    const char* damaged = "BACK1.Qsf 파일이 손상되었습니다.";
+    Bytes shortHead = PictureFile(3, 0, {});
+    shortHead.resize(127);
+    const Refusal refusals[] = {
+        {"missing", {}, "BACK1.Qsf 파일이 없습니다."},
+        {"odd width", PictureFile(640, 479, {}), kWidthMessage},
+        {"short head", shortHead, damaged},
+        {"width 0", PictureFile(65535, 0, {0xC4, 0, 0xC4, 0, 0xC4, 0}), damaged},
+        {"height 0", PictureFile(3, 65535, {0xC4, 0, 0xC4, 0, 0xC4, 0}), damaged},
+        {"huge", PictureFile(65531, 65534, {0xC4, 0}), "그림이 너무 큽니다. (65532x65535, 최대 4096x4096)"},
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.what);
+        headless::ClearRecords();
+        DisplayUp display(true);
+        PictureInPlace place(refusal.file);
+        Canvas canvas(640, 480);
+        canvas.Fill(0x1234);
+        canvas.SetColorKey(0x1234);
+        IDirectDrawSurface* const before = canvas.surface;
+        EXPECT_EQ(canvas.LoadBackground("BACK1.Qsf"), 0);
+        EXPECT_EQ(canvas.surface, before);
+        EXPECT_EQ(canvas.width, 640);
+        EXPECT_EQ(canvas.bltFlags, 1u);
+        EXPECT_EQ(canvas.GetPixel(639, 479), 0x1234);
+        const headless::MessageBoxRecord box = OnlyMessageBox();
+        EXPECT_EQ(box.caption, "QDDraw");
+        EXPECT_EQ(box.text, refusal.message);
+    }
 }

@@ -1,32 +1,13 @@
-// Helpers for the picture file tests: a display in either layout, a scratch folder, crafted
-// pack and picture files, and the message boxes shown so far.
+// Helpers for the picture file tests: a scratch folder, crafted pack and picture files, and
+// the message box shown.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
 
-#include "gfx/display.h"
-#include "platform/headless/headless.h"
-
-using Bytes = std::vector<std::uint8_t>;
-
-// The display up in one layout for the whole test; surfaces must be gone before it ends.
-struct DisplayUp {
-    explicit DisplayUp(bool is565) {
-        headless::SetLayout565(is565);
-        EXPECT_EQ(InitDisplay(), 1);
-        EXPECT_EQ(TheDisplay.is565, is565 ? 1 : 0);
-    }
-    ~DisplayUp() { ReleaseDisplay(); }
-};
+#include "common/test_support.h"
 
 // A folder of this test process's own, removed afterwards.
 struct ScratchDir {
@@ -42,18 +23,7 @@ struct ScratchDir {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }
-    std::string operator/(const std::string& name) const { return (path / name).string(); }
 };
-
-inline void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
-}
-
-inline Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 inline void PutLe16(Bytes& bytes, unsigned value) {
     bytes.push_back(static_cast<std::uint8_t>(value));
@@ -97,12 +67,6 @@ inline std::FILE* FileOf(const Bytes& bytes) {
 
 inline std::vector<std::uint16_t> PixelsOf(const std::uint16_t* pixels, std::size_t count) {
     return std::vector<std::uint16_t>(pixels, pixels + count);
-}
-
-// Independent of the game's code: channels cut to their top bits and packed.
-inline std::uint16_t Truncated(std::uint8_t red, std::uint8_t green, std::uint8_t blue, bool is565) {
-    return is565 ? static_cast<std::uint16_t>((red >> 3) << 11 | (green >> 2) << 5 | (blue >> 3))
-                 : static_cast<std::uint16_t>((red >> 3) << 10 | (green >> 3) << 5 | (blue >> 3));
 }
 
 inline constexpr char kWidthMessage[] = "가로크기가 4의배수가 아닙니다.";
