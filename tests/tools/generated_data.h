@@ -1,9 +1,7 @@
 // Helpers for the tests of the generated data set: the files in the run folder (the tests'
-// working directory), the display up in either layout, packs read with the game's readers,
-// and sounds read from WAV files or decoded from MP3.
+// working directory), packs read with the game's readers, and sounds read from WAV files or
+// decoded from MP3.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <unistd.h>
 
@@ -11,33 +9,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "gfx/display.h"
+#include "common/test_support.h"
 #include "gfx/surface.h"
 #include "imgfile/qsf_pack.h"
-#include "platform/headless/headless.h"
-
-using Bytes = std::vector<std::uint8_t>;
-
-inline Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The display up in one layout for the whole test; surfaces must be gone before it ends.
-struct DisplayUp {
-    explicit DisplayUp(bool is565) {
-        headless::SetLayout565(is565);
-        EXPECT_EQ(InitDisplay(), 1);
-        EXPECT_EQ(TheDisplay.is565, is565 ? 1 : 0);
-    }
-    ~DisplayUp() { ReleaseDisplay(); }
-};
 
 struct LoadedPack {
     std::uint16_t declared = 0;  // the header's count, 0 when the check fails

@@ -1,6 +1,4 @@
 // The five sprite packs, read by the game's own reader in both display layouts.
-#include <cmath>
-
 #include "generated_data.h"
 
 namespace {
@@ -16,13 +14,6 @@ std::uint16_t WhiteKey() { return TheDisplay.is565 ? 0xFFFF : 0x7FFF; }
 std::uint16_t MagentaKey() { return TheDisplay.is565 ? 0xF81F : 0x7C1F; }
 
 std::uint16_t At(const Surface& s, int x, int y) { return s.pixels[y * s.width + x]; }
-
-// Sum of every pixel's brightness: how much light a frame adds.
-long Light(const Surface& s) {
-    long sum = 0;
-    for (int i = 0; i < s.width * s.height; ++i) sum += Brightness(s.pixels[i]);
-    return sum;
-}
 
 bool EdgesBlack(const Surface& s) {
     for (int x = 0; x < s.width; ++x)
@@ -126,55 +117,6 @@ TEST_P(Packs, FireNeverTurnsIntoItsKeyAndStaysInsideItsFrames) {
             }
         }
     }
-}
-
-TEST_P(Packs, FlamesLickUpAndDieAway) {
-    const LoadedPack flames = LoadPack("Flame.Qsf", 21);
-    ASSERT_EQ(flames.images.size(), 21u);
-    std::vector<long> light;
-    std::vector<int> tip;  // the highest lit row of each frame
-    for (const auto& frame : flames.images) {
-        light.push_back(Light(*frame));
-        int top = 24;
-        for (int y = 0; y < 24 && top == 24; ++y)
-            for (int x = 0; x < 16; ++x)
-                if (Brightness(At(*frame, x, y)) > 60) top = y;
-        tip.push_back(top);
-    }
-    const auto brightest = std::max_element(light.begin(), light.end()) - light.begin();
-    EXPECT_GT(brightest, 2);
-    EXPECT_LT(brightest, 17);
-    EXPECT_GT(light[0], 0);
-    EXPECT_LT(light[0] * 3, light[brightest]);
-    EXPECT_LT(light[20] * 5, light[brightest]);
-    // The fire rises: early frames reach less high than the brightest one.
-    EXPECT_GT(tip[0], tip[brightest] + 6);
-}
-
-TEST_P(Packs, ExplosionSpreadsFromABrightCoreAndFades) {
-    const LoadedPack blasts = LoadPack("Explo.Qsf", 23);
-    ASSERT_EQ(blasts.images.size(), 23u);
-    // How far from the centre the light reaches, as the radius holding 90 % of it.
-    auto reach = [](const Surface& s) {
-        std::vector<long> byRadius(92);
-        long total = 0;
-        for (int y = 0; y < 128; ++y) {
-            for (int x = 0; x < 128; ++x) {
-                const int r = static_cast<int>(std::hypot(x - 63.5, y - 63.5));
-                byRadius[r] += Brightness(At(s, x, y));
-                total += Brightness(At(s, x, y));
-            }
-        }
-        long sum = 0;
-        for (int r = 0; r < 92; ++r)
-            if ((sum += byRadius[r]) * 10 >= total * 9) return r;
-        return 91;
-    };
-    const Surface& first = *blasts.images[0];
-    EXPECT_GT(Brightness(At(first, 64, 64)), 230);
-    EXPECT_LT(reach(first), 16);
-    EXPECT_GT(reach(*blasts.images[10]), 35);
-    EXPECT_LT(Light(*blasts.images[22]) * 10, Light(*blasts.images[6]));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, Packs, ::testing::Bool(), Layout);

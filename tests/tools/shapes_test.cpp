@@ -1,8 +1,6 @@
 // The shape file, read by the game into its table, and the pieces it makes.
 #include <algorithm>
-#include <array>
 #include <set>
-#include <sstream>
 
 #include "game/board.h"
 #include "generated_data.h"
@@ -115,28 +113,6 @@ TEST_F(Shapes, EachPieceSpawnsCentredAtTheTopAndCanTurnThere) {
             EXPECT_EQ(PieceFits(kSpawnColumn, 0), 1) << "type " << t << " rotation " << q;
         }
     }
-}
-
-TEST(ShapeFile, IsLaidOutAsAGridPerRotation) {
-    const Bytes bytes = ReadBytes("Block.Dat");
-    std::istringstream in(std::string(bytes.begin(), bytes.end()));
-    int grids = 0, rows = 0;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty()) {
-            EXPECT_EQ(rows, 4) << "grid " << grids;
-            ++grids, rows = 0;
-            continue;
-        }
-        std::istringstream numbers(line);
-        int n = 0, count = 0;
-        while (numbers >> n) {
-            ++count;
-            EXPECT_TRUE(n == 0 || n == 1);
-        }
-        EXPECT_EQ(count, 4) << "line \"" << line << "\"";
-        ++rows;
-    }
-    EXPECT_EQ(grids, kPieceTypes * kRotations);
 }
 
 }  // namespace
