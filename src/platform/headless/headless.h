@@ -39,6 +39,8 @@ struct MessageBoxRecord {
 const std::vector<MessageBoxRecord>& MessageBoxes();
 // Sound-library calls in order, one line each ("FSOUND_PlaySound -1 Flame.Wav").
 const std::vector<std::string>& SoundCalls();
+// Forgets the message boxes and sound calls recorded so far (for long runs of many games).
+void ClearRecords();
 // Print each message box ("box ...") and sound call ("sound ...") on stdout as it happens.
 void SetEcho(bool echo);
 

@@ -110,6 +110,12 @@ const std::vector<std::string>& SoundCalls()
     return soundCalls;
 }
 
+void ClearRecords()
+{
+    messageBoxes.clear();
+    soundCalls.clear();
+}
+
 void SetEcho(bool on)
 {
     echo = on;
