@@ -12,10 +12,15 @@
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kDataFiles = {
+namespace {
+
+// The data files in the order the game loads them.
+const char* const kDataFiles[] = {
     "Block.Dat",  "Logo.QSF",  "Block.QSF",   "Flame.Qsf", "Explo.Qsf", "Combo.Qsf",
     "Explo.Wav",  "Flame.Wav", "Alpha.Wav",   "Dynamic.Wav", "BGM.Mp3", "BACK1.Qsf",
 };
+
+}  // namespace
 
 GameFolder::GameFolder()
 {
@@ -26,7 +31,7 @@ GameFolder::GameFolder()
         return;
     }
     path_ = made;
-    for (const std::string& name : kDataFiles) {
+    for (const char* name : kDataFiles) {
         std::error_code fault;
         fs::copy_file(fs::path(TUMBLOX_RUN_DIR) / name, PathOf(name), fault);
         if (fault) ADD_FAILURE() << "the generated data has no " << name << " in " << TUMBLOX_RUN_DIR;

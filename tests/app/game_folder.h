@@ -8,9 +8,6 @@
 
 #include "platform/png_file.h"
 
-// The data files in the order the game loads them.
-extern const std::vector<std::string> kDataFiles;
-
 class GameFolder {
 public:
     GameFolder();

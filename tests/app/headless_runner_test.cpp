@@ -61,16 +61,6 @@ TEST(HeadlessRunner, TraceLinesAreTheCrcOfTheFramesWritten)
     EXPECT_EQ(ReadFrame(folder.PathOf("snap60.png"), true), ReadFrame(FramePath(folder.PathOf("out"), 60), true));
 }
 
-TEST(HeadlessRunner, TheLayoutChangesEveryFrame)
-{
-    const GameFolder folder;
-    const HeadlessRun wide = RunHeadless(folder.Path(), {"--trace"}, "8 close\n");
-    const HeadlessRun narrow = RunHeadless(folder.Path(), {"--trace", "--layout", "555"}, "8 close\n");
-    ASSERT_EQ(wide.FrameCount(), narrow.FrameCount());
-    const auto a = wide.LinesStartingWith("frame"), b = narrow.LinesStartingWith("frame");
-    for (std::size_t i = 0; i < a.size(); ++i) EXPECT_NE(a[i], b[i]) << i;
-}
-
 TEST(HeadlessRunner, TheClockSecondsSeedThePieces)
 {
     // The first two pieces come before the seed; every later one follows it.

@@ -1,5 +1,5 @@
-// The three ways the main loop ends, one message per iteration, and the exit codes, on the
-// real program run by tumblox-headless.
+// The ways the main loop ends, one message per iteration, and the exit codes, on the real
+// program run by tumblox-headless.
 #include <gtest/gtest.h>
 
 #include "game_folder.h"
@@ -7,100 +7,60 @@
 
 namespace {
 
-class MainLoop : public ::testing::Test {
-protected:
-    HeadlessRun Run(const std::string& script, std::vector<std::string> args = {})
-    {
-        args.push_back("--trace");
-        return RunHeadless(folder_.Path(), args, script);
-    }
-
-    GameFolder folder_;
-};
-
 constexpr int kIntroFrames = 7;
+
+struct Ending {
+    const char* what;
+    const char* script;
+    std::vector<std::string> args;
+    int frames;
+    int status;
+};
 
 }  // namespace
 
-TEST_F(MainLoop, CloseLetsThatIterationsTickRunThenEnds)
+TEST(MainLoop, EachEndingTakesItsFramesAndExitCode)
 {
-    const HeadlessRun run = Run("8 close\n");  // posted during the first tick
-    EXPECT_EQ(run.FrameCount(), kIntroFrames + 2);
-    EXPECT_EQ(run.status, 0);
-    ASSERT_FALSE(run.lines.empty());
-    EXPECT_EQ(run.lines.back(), "exit 0");
+    const Ending endings[] = {
+        // A close posted during the first tick lets that iteration's tick run.
+        {"close", "8 close\n", {}, kIntroFrames + 2, 0},
+        {"destroy", "8 destroy\n", {}, kIntroFrames + 2, 0},
+        // The iteration that takes a quit has no tick.
+        {"quit", "8 quit 7\n", {}, kIntroFrames + 1, 7},
+        {"quit before the first tick", "0 quit 3\n", {}, kIntroFrames, 3},
+        // 1040 routes through entry 1024 and leaves the game running; 16 is a close.
+        {"messages above 1024", "8 message 1025\n8 message 1040\n20 close\n", {}, 21, 0},
+        {"message 16", "8 message 16\n20 close\n", {}, kIntroFrames + 2, 0},
+        // Three messages queued before the close: each takes an iteration and its tick.
+        {"one message an iteration", "8 message 1025\n8 message 1025\n8 message 1025\n8 close\n", {},
+         kIntroFrames + 5, 0},
+        // The key-down message (wParam VK_ESCAPE) is taken by the first iteration, whose tick
+        // then sees Escape.
+        {"escape tapped", "7 tap escape\n", {}, kIntroFrames + 1, 0x1B},
+        // Seen by the first tick's key test before any message was taken from the queue.
+        {"escape before any message", "8 down escape\n", {}, kIntroFrames + 1, 0},
+        {"frame limit", "", {"--max-frames", "12"}, 13, 0},
+    };
+    const GameFolder folder;
+    for (const Ending& ending : endings) {
+        SCOPED_TRACE(ending.what);
+        std::vector<std::string> args = ending.args;
+        args.push_back("--trace");
+        const HeadlessRun run = RunHeadless(folder.Path(), args, ending.script);
+        EXPECT_EQ(run.FrameCount(), ending.frames);
+        EXPECT_EQ(run.status, ending.status);
+        ASSERT_FALSE(run.lines.empty());
+        EXPECT_EQ(run.lines.back(), "exit " + std::to_string(ending.status));
+    }
 }
 
-TEST_F(MainLoop, DestroyEndsLikeClose)
+TEST(MainLoop, FailedRegistrationEndsNonZeroWithoutAMessage)
 {
-    const HeadlessRun run = Run("8 destroy\n");
-    EXPECT_EQ(run.FrameCount(), kIntroFrames + 2);
-    EXPECT_EQ(run.status, 0);
-}
-
-TEST_F(MainLoop, QuitEndsBeforeTheTickWithItsCode)
-{
-    const HeadlessRun run = Run("8 quit 7\n");
-    EXPECT_EQ(run.FrameCount(), kIntroFrames + 1) << "the iteration that takes the quit has no tick";
-    EXPECT_EQ(run.status, 7);
-    EXPECT_EQ(run.lines.back(), "exit 7");
-}
-
-TEST_F(MainLoop, QuitBeforeTheFirstTickEndsWithoutOne)
-{
-    const HeadlessRun run = Run("0 quit 3\n");
-    EXPECT_EQ(run.FrameCount(), kIntroFrames);
-    EXPECT_EQ(run.status, 3);
-}
-
-TEST_F(MainLoop, MessagesAbove1024GoToTheDefaultHandler)
-{
-    // 1040 routes through entry 1024 and leaves the game running; 16 is a close.
-    const HeadlessRun routed = Run("8 message 1025\n8 message 1040\n20 close\n");
-    EXPECT_EQ(routed.FrameCount(), 21);
-    EXPECT_EQ(routed.status, 0);
-    const HeadlessRun closed = Run("8 message 16\n20 close\n");
-    EXPECT_EQ(closed.FrameCount(), kIntroFrames + 2);
-}
-
-TEST_F(MainLoop, OneMessagePerIteration)
-{
-    // Three messages queued before the close: each takes an iteration and its tick.
-    const HeadlessRun run = Run("8 message 1025\n8 message 1025\n8 message 1025\n8 close\n");
-    EXPECT_EQ(run.FrameCount(), kIntroFrames + 1 + 4);
-}
-
-TEST_F(MainLoop, EscapeEndsWithTheLastMessagesWParam)
-{
-    // Pressed before the first tick: its key-down message (wParam VK_ESCAPE) is taken by the
-    // first iteration, whose tick then sees Escape.
-    const HeadlessRun run = Run("7 tap escape\n");
-    EXPECT_EQ(run.FrameCount(), kIntroFrames + 1);
-    EXPECT_EQ(run.status, 0x1B);
-    EXPECT_EQ(run.lines.back(), "exit 27");
-}
-
-TEST_F(MainLoop, EndingBeforeAnyMessageWasSeenGivesZero)
-{
-    // Seen by the first tick's key test before any message was taken from the queue.
-    const HeadlessRun run = Run("8 down escape\n");
-    EXPECT_EQ(run.FrameCount(), kIntroFrames + 1);
-    EXPECT_EQ(run.status, 0);
-}
-
-TEST_F(MainLoop, FrameLimitClosesTheWindow)
-{
-    const HeadlessRun run = Run("", {"--max-frames", "12"});
-    EXPECT_EQ(run.LinesStartingWith("limit"), std::vector<std::string>{"limit 12"});
-    EXPECT_EQ(run.FrameCount(), 13);
-    EXPECT_EQ(run.status, 0);
-}
-
-TEST_F(MainLoop, FailedRegistrationEndsNonZeroWithoutAMessage)
-{
-    const HeadlessRun run = Run("", {"--fail", "RegisterClassA"});
+    const GameFolder folder;
+    const HeadlessRun run = RunHeadless(folder.Path(), {"--trace", "--fail", "RegisterClassA"});
     EXPECT_NE(run.status, 0);
     EXPECT_TRUE(run.LinesStartingWith("box").empty());
     EXPECT_EQ(run.FrameCount(), 0);
     EXPECT_EQ(run.LinesStartingWith("sound"), SampleFrees(false));
+    EXPECT_EQ(run.lines.back(), "exit 1");
 }
