@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/headless/headless.h"
@@ -104,9 +105,7 @@ TEST(DirectDraw, InjectedFailuresOfTheDisplaySteps)
     EXPECT_EQ(directDraw->SetCooperativeLevel(nullptr, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN), DD_OK);
     EXPECT_NE(directDraw->SetDisplayMode(640, 480, 16), DD_OK);
     EXPECT_EQ(directDraw->SetDisplayMode(640, 480, 16), DD_OK);
-    EXPECT_NE(directDraw->SetDisplayMode(800, 600, 16), DD_OK);  // the memory screen has one mode
-    EXPECT_NE(directDraw->SetDisplayMode(640, 480, 32), DD_OK);
-    EXPECT_EQ(directDraw->RestoreDisplayMode(), DD_OK);
+    EXPECT_NE(directDraw->SetDisplayMode(640, 480, 32), DD_OK);  // the memory screen has one mode
     EXPECT_EQ(directDraw->Release(), 0u);
 }
 
@@ -138,10 +137,8 @@ TEST(DirectDraw, ThePrimaryComesWithOneBackBufferAndCountsFirst)
 TEST(DirectDraw, OffScreenSizesOutOfRangeAreRefused)
 {
     IDirectDraw* directDraw = OpenDirectDraw();
-    EXPECT_EQ(MakeSurface(directDraw, 0, 10), nullptr);
-    EXPECT_EQ(MakeSurface(directDraw, 10, 0), nullptr);
-    EXPECT_EQ(MakeSurface(directDraw, 4097, 4), nullptr);
-    EXPECT_EQ(MakeSurface(directDraw, 4, 4097), nullptr);
+    for (auto [width, height] : {std::pair{0, 10}, {10, 0}, {4097, 4}, {4, 4097}})
+        EXPECT_EQ(MakeSurface(directDraw, width, height), nullptr) << width << "x" << height;
     IDirectDrawSurface* largest = MakeSurface(directDraw, 4096, 4096);
     ASSERT_NE(largest, nullptr);
     EXPECT_EQ(largest->Pixels()[4096 * 4096 - 1], 0);  // starts black
@@ -224,6 +221,9 @@ TEST_F(Blits, BltFastRefusesBadRectanglesAndDrawsNothing)
 TEST_F(Blits, TheSourceKeyIsSkippedOnlyWhenAsked)
 {
     const std::uint16_t key = At(source, 1, 0);
+    ASSERT_EQ(dest->BltFast(0, 0, source, nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);  // no key set yet
+    EXPECT_EQ(At(dest, 1, 0), key);
+    Number(dest, 1000);
     DDCOLORKEY colourKey{key, key};
     ASSERT_EQ(source->SetColorKey(DDCKEY_SRCBLT, &colourKey), DD_OK);
     source->Pixels()[2 * 4 + 3] = key;
@@ -237,13 +237,6 @@ TEST_F(Blits, TheSourceKeyIsSkippedOnlyWhenAsked)
     }
     ASSERT_EQ(dest->BltFast(0, 0, source, nullptr, DDBLTFAST_NOCOLORKEY), DD_OK);
     EXPECT_EQ(At(dest, 1, 0), key);
-}
-
-TEST_F(Blits, ASurfaceWithoutAKeyCopiesEveryPixel)
-{
-    source->Pixels()[0] = 0;
-    ASSERT_EQ(dest->BltFast(0, 0, source, nullptr, DDBLTFAST_SRCCOLORKEY), DD_OK);
-    EXPECT_EQ(At(dest, 0, 0), 0);
 }
 
 TEST_F(Blits, BltFastOntoItselfReadsThePixelsAsTheyWere)

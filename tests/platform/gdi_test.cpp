@@ -108,10 +108,7 @@ TEST_P(Gdi, SetPixelTruncatesToTheScreenLayout)
     EXPECT_EQ(SetPixel(dc, 64, 0, RGB(1, 2, 3)), 0xFFFFFFFFu);
     EXPECT_EQ(SetPixel(dc, 0, -1, RGB(1, 2, 3)), 0xFFFFFFFFu);
     EXPECT_EQ(PixelsNotGrey(), 3);
-}
-
-TEST_P(Gdi, ModeAndColourStartAtTheDefaultsAndReturnThePrevious)
-{
+    // Mode and colour start opaque and black; each call gives what was before.
     EXPECT_EQ(SetBkMode(dc, TRANSPARENT), OPAQUE);
     EXPECT_EQ(SetBkMode(dc, 7), 0);  // no such mode: refused, kept
     EXPECT_EQ(SetBkMode(dc, OPAQUE), TRANSPARENT);
@@ -132,25 +129,19 @@ TEST_P(Gdi, TransparentTextDrawsInkOnlyWhereUnifontHasIt)
     EXPECT_EQ(PixelsNotGrey(), ink);
 }
 
+// Each cell is filled with white first: eight wide for a single byte, sixteen for Hangul.
 TEST_P(Gdi, OpaqueTextFillsEachCellWithWhiteFirst)
 {
     SetTextColor(dc, RGB(255, 0, 0));
     ASSERT_TRUE(TextOutA(dc, 0, 0, "x1", 2));
     ExpectGlyph(UnifontGlyph('x'), 0, 0, Red(), White());
     ExpectGlyph(UnifontGlyph('1'), 8, 0, Red(), White());
-    EXPECT_EQ(PixelsNotGrey(), 16 * 16);  // the two cells, nothing beyond
-    EXPECT_EQ(At(16, 0), kGrey);
-}
-
-TEST_P(Gdi, AHangulCharacterDrawsItsSixteenWideGlyph)
-{
-    SetTextColor(dc, RGB(255, 0, 0));
-    ASSERT_TRUE(TextOutA(dc, 2, 1, "\xC7\xD1" "A", 3));  // U+D55C, then A beside it
+    ASSERT_TRUE(TextOutA(dc, 2, 16, "\xC7\xD1" "A", 3));  // U+D55C, then A beside it
     const HexGlyph han = UnifontGlyph(0xD55C);
     ASSERT_EQ(han.width, 16);
-    ExpectGlyph(han, 2, 1, Red(), White());
-    ExpectGlyph(UnifontGlyph('A'), 18, 1, Red(), White());
-    EXPECT_EQ(PixelsNotGrey(), 24 * 16);
+    ExpectGlyph(han, 2, 16, Red(), White());
+    ExpectGlyph(UnifontGlyph('A'), 18, 16, Red(), White());
+    EXPECT_EQ(PixelsNotGrey(), 16 * 16 + 24 * 16);  // the cells, nothing beyond
 }
 
 TEST_P(Gdi, ABytePairThatIsNoCharacterDrawsBlankCells)

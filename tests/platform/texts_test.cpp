@@ -55,13 +55,3 @@ TEST(Texts, EveryTextIsTheCp949OfItsDefinition)
     }
     EXPECT_EQ(generated, defined.size());
 }
-
-TEST(Texts, TwoTextsPinnedByteForByte)
-{
-    EXPECT_STREQ(text::CaptionGraphics, "QDDraw");
-    EXPECT_STREQ(text::CooperativeLevelFailed, "\xC7\xF9\xB7\xC2 \xBF\xA1\xB7\xAF.");  // 협력 에러.
-    const std::string modified = text::DataFileModified;
-    ASSERT_NE(modified.find('\n'), std::string::npos);
-    EXPECT_EQ(modified.substr(0, 4), "\xB4\xE7\xBD\xC5");  // 당신
-    EXPECT_EQ(modified.find("\\n"), std::string::npos);
-}
