@@ -35,13 +35,6 @@ std::uint16_t BlendOne(std::uint16_t source, std::uint16_t dest, int weight)
     return canvas.GetPixel(5, 5);
 }
 
-TEST(Effects, AddSaturatesEachChannelIn565)
-{
-    headless::SetLayout565(true);
-    ASSERT_EQ(InitDisplay(), 1);
-    EXPECT_EQ(BlendOne(Colour(20, 40, 5), Colour(20, 30, 5), -1), Colour(31, 63, 10));
-}
-
 TEST_P(EffectsTest, AddSaturatesAtTheLayoutsMaxima)
 {
     const unsigned greenMax = TheDisplay.is565 ? 63 : 31;
@@ -130,19 +123,6 @@ TEST_P(EffectsTest, FadeMovesEachChannelByUpToFourWithinItsRange)
     EXPECT_EQ(brighter.GetPixel(0, 0), Colour(14, greenMax, 4));
     EXPECT_EQ(brighter.GetPixel(639, 479), Colour(31, greenMax, 31));  // maxima stay
     EXPECT_EQ(brighter.GetPixel(1, 0), Colour(4, 4, 4));
-}
-
-TEST_P(EffectsTest, SevenDarkeningStepsTakeTwentyEightLevels)
-{
-    Canvas canvas(640, 480);
-    const std::uint16_t dim = Colour(28, 28, 28);
-    const std::uint16_t bright = Colour(31, 30, 29);
-    canvas.Fill(dim);
-    canvas.PutPixel(320, 240, bright);
-    for (int i = 0; i < 7; ++i) canvas.FadeStep(0);
-    EXPECT_EQ(canvas.GetPixel(320, 240), Colour(3, 2, 1));
-    canvas.PutPixel(320, 240, 0);
-    EXPECT_EQ(PixelsOf(canvas), std::vector<std::uint16_t>(640 * 480, 0));
 }
 
 // A smaller picture fades where it is; a larger one only within the 640x480 screen area.
