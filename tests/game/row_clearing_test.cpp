@@ -62,7 +62,7 @@ protected:
     }
 
     // Fills columns 1-12 of each row given, and gives a few other rows a varied pattern.
-    void FillRows(std::initializer_list<int> fullRows) {
+    void FillRows(const std::vector<int>& fullRows) {
         for (int r = 10; r < 24; ++r) {
             for (int c = 1; c <= 12; ++c) {
                 At(r, c) = static_cast<std::uint8_t>((r * 5 + c * 3) % 4 == 0 ? 0 : (r + c) % 7 + 1);
@@ -185,28 +185,22 @@ TEST_P(RowClearingTest, RowZeroIsClearedWithoutMovingAnything) {
     EXPECT_EQ(Presents().size(), 27u);
 }
 
-TEST_P(RowClearingTest, TwoRowsApartMoveTheRowsAboveByHowManyWentBelow) {
-    FillRows({20, 22});
-    std::vector<std::uint8_t> expected = BoardWithoutFullRows();
-    const std::vector<std::uint8_t> between(&Board[21 * 14], &Board[22 * 14]);
-    const std::vector<std::uint8_t> above(&Board[15 * 14], &Board[16 * 14]);
-    CheckFullRows();
-    ExpectBoard(expected);
-    EXPECT_EQ(std::vector<std::uint8_t>(&Board[22 * 14], &Board[23 * 14]), between);
-    EXPECT_EQ(std::vector<std::uint8_t>(&Board[17 * 14], &Board[18 * 14]), above);
-    EXPECT_EQ(PlayedSounds(), SoundsForRows(2));
-    EXPECT_EQ(Presents().size(), 54u);
+// Rows apart and together: the rows above move down by how many went below, each removed
+// row takes its flashes and flames, and fewer than four set off no explosion.
+TEST_P(RowClearingTest, SeveralRowsGoOneAfterAnother) {
+    for (const std::vector<int>& rows : {std::vector<int>{20, 22}, std::vector<int>{12, 13, 23}}) {
+        SCOPED_TRACE(rows.size());
+        InitBoard();
+        headless::ClearRecords();
+        const std::size_t presentsBefore = Presents().size();
+        FillRows(rows);
+        const std::vector<std::uint8_t> expected = BoardWithoutFullRows();
+        CheckFullRows();
+        ExpectBoard(expected);
+        EXPECT_EQ(PlayedSounds(), SoundsForRows(static_cast<int>(rows.size())));
+        EXPECT_EQ(Presents().size() - presentsBefore, 27u * rows.size());
+    }
     ExpectRemovalPaces(2);
-}
-
-TEST_P(RowClearingTest, ThreeRowsGiveNoExplosion) {
-    FillRows({12, 13, 23});
-    const std::vector<std::uint8_t> expected = BoardWithoutFullRows();
-    CheckFullRows();
-    ExpectBoard(expected);
-    EXPECT_EQ(PlayedSounds(), SoundsForRows(3));
-    EXPECT_EQ(Presents().size(), 81u);
-    ExpectRemovalPaces(3);
 }
 
 // Ten spots from the generator, x before y, and the picture each explosion frame must give
