@@ -23,6 +23,8 @@ PictureHead ReadPictureHead(std::FILE* file) {
     std::fseek(file, 8, SEEK_SET);
     head.xMax = ReadWord(file);
     head.yMax = ReadWord(file);
+    // A head that cannot be read at all (a folder of that name, a failing disk) is damaged.
+    if (std::ferror(file)) head.fileLength = 0;
     return head;
 }
 
