@@ -167,25 +167,6 @@ TEST(DirectDraw, LockShowsTheFixedPixelBlock)
     directDraw->Release();
 }
 
-TEST(DirectDraw, GetDCCanFailAndIsGivenOutOnce)
-{
-    IDirectDraw* directDraw = OpenDirectDraw();
-    IDirectDrawSurface* surface = MakeSurface(directDraw, 8, 8);
-    headless::FailCall(host::Call::GetDC);
-    HDC dc = reinterpret_cast<HDC>(&dc);
-    EXPECT_NE(surface->GetDC(&dc), DD_OK);
-    EXPECT_EQ(dc, nullptr);
-    ASSERT_EQ(surface->GetDC(&dc), DD_OK);
-    ASSERT_NE(dc, nullptr);
-    HDC second = nullptr;
-    EXPECT_NE(surface->GetDC(&second), DD_OK);
-    EXPECT_EQ(surface->ReleaseDC(dc), DD_OK);
-    EXPECT_NE(surface->ReleaseDC(dc), DD_OK);
-    ASSERT_EQ(surface->GetDC(&dc), DD_OK);  // a device context left out goes with its surface
-    surface->Release();
-    directDraw->Release();
-}
-
 TEST_F(Blits, BltFastCopiesTheRectangleUnscaled)
 {
     RECT from{1, 1, 4, 3};
@@ -264,42 +245,3 @@ TEST_F(Blits, BltStretchesNearestNeighbour)
     EXPECT_EQ(dest->Blt(nullptr, nullptr, nullptr, 0, nullptr), DDERR_INVALIDPARAMS);
 }
 
-TEST(Presenting, FlipShowsTheBackBufferAndKeepsIt)
-{
-    IDirectDraw* directDraw = OpenDirectDraw();
-    IDirectDrawSurface* primary = MakePrimary(directDraw);
-    IDirectDrawSurface* back = BackBufferOf(primary);
-    Number(back, 7);
-    EXPECT_EQ(headless::PresentCount(), 0);
-    ASSERT_EQ(primary->Flip(nullptr, 0), DD_OK);
-    EXPECT_EQ(headless::PresentCount(), 1);
-    ASSERT_EQ(headless::LastFrame().size(), 640u * 480u);
-    EXPECT_TRUE(std::equal(headless::LastFrame().begin(), headless::LastFrame().end(), back->Pixels()));
-    EXPECT_EQ(At(primary, 639, 479), At(back, 639, 479));
-    EXPECT_EQ(At(back, 5, 0), 12);  // the back buffer keeps what it held
-    EXPECT_NE(back->Flip(nullptr, 0), DD_OK);
-    EXPECT_EQ(headless::PresentCount(), 1);
-    primary->Release();
-    back->Release();
-    directDraw->Release();
-}
-
-TEST(Presenting, BltOntoThePrimaryShowsItAndOffScreenBltsDoNot)
-{
-    IDirectDraw* directDraw = OpenDirectDraw();
-    IDirectDrawSurface* primary = MakePrimary(directDraw);
-    IDirectDrawSurface* frame = MakeSurface(directDraw, 320, 200);
-    IDirectDrawSurface* other = MakeSurface(directDraw, 320, 200);
-    Number(frame, 3);
-    ASSERT_EQ(other->Blt(nullptr, frame, nullptr, 0, nullptr), DD_OK);
-    EXPECT_EQ(headless::PresentCount(), 0);
-    RECT screen{0, 0, 640, 480};
-    ASSERT_EQ(primary->Blt(&screen, frame, nullptr, 0, nullptr), DD_OK);
-    EXPECT_EQ(headless::PresentCount(), 1);
-    EXPECT_EQ(headless::LastFrame()[479 * 640 + 639], At(frame, 319, 199));
-    EXPECT_EQ(headless::LastFrame()[240 * 640 + 320], At(frame, 160, 100));
-    other->Release();
-    frame->Release();
-    primary->Release();
-    directDraw->Release();
-}

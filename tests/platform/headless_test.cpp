@@ -1,5 +1,5 @@
-// The headless backend's own controls: frames and their CRC, records and their echo, the
-// virtual clocks and counted failures.
+// The headless backend's own controls: frames and their CRC, records and their echo, and the
+// virtual clocks.
 #include "platform/headless/headless.h"
 
 #include <gtest/gtest.h>
@@ -16,26 +16,6 @@ TEST(Headless, FrameCrc32OfKnownFrames)
     EXPECT_EQ(headless::FrameCrc32(frame.data()), 0xC656B350u);
     for (std::size_t i = 0; i < frame.size(); ++i) frame[i] = static_cast<std::uint16_t>(i * 7);
     EXPECT_EQ(headless::FrameCrc32(frame.data()), 0xBF92300Bu);  // words little-endian
-}
-
-TEST(Headless, PresentsAreCountedKeptAndHooked)
-{
-    EXPECT_TRUE(headless::LastFrame().empty());
-    std::vector<int> numbers;
-    std::vector<std::uint16_t> seen;
-    headless::OnPresent([&](int number, const std::uint16_t* pixels) {
-        numbers.push_back(number);
-        seen.push_back(pixels[640 * 480 - 1]);
-    });
-    std::vector<std::uint16_t> frame(640 * 480, 9);
-    host::PresentFrame(frame.data());
-    frame.back() = 4;
-    host::PresentFrame(frame.data());
-    frame.back() = 1;  // the kept frame is a copy
-    EXPECT_EQ(headless::PresentCount(), 2);
-    EXPECT_EQ(numbers, (std::vector<int>{1, 2}));
-    EXPECT_EQ(seen, (std::vector<std::uint16_t>{9, 4}));
-    EXPECT_EQ(headless::LastFrame().back(), 4);
 }
 
 TEST(Headless, EchoWritesBoxesAndSoundsOneLineEach)
@@ -72,15 +52,3 @@ TEST(Headless, TheClockStepsOneMillisecondPerReadingAndWraps)
     EXPECT_EQ(WallClockSeconds(), 951000000);
 }
 
-TEST(Headless, FailuresAreCountedPerKindOfCall)
-{
-    headless::FailCall(host::Call::Lock, 2);
-    headless::FailCall(host::Call::Lock, 4);
-    headless::FailCall(host::Call::GetDC);
-    std::vector<bool> locks;
-    for (int i = 0; i < 5; ++i) locks.push_back(host::CallFails(host::Call::Lock));
-    EXPECT_EQ(locks, (std::vector<bool>{false, true, false, true, false}));
-    EXPECT_TRUE(host::CallFails(host::Call::GetDC));
-    EXPECT_FALSE(host::CallFails(host::Call::GetDC));
-    EXPECT_FALSE(host::CallFails(host::Call::CreateSurface));
-}

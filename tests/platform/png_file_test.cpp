@@ -32,23 +32,6 @@ TEST(PngFile, RoundTrip)
     std::filesystem::remove(path);
 }
 
-TEST(PngFile, GreyAndAlphaPicturesReadAsPlainRgb)
-{
-    const std::string path = TempPath(".png");
-    png_image png;
-    std::memset(&png, 0, sizeof png);
-    png.version = PNG_IMAGE_VERSION;
-    png.width = 2;
-    png.height = 1;
-    png.format = PNG_FORMAT_GA;
-    const std::uint8_t greyAlpha[] = {10, 255, 200, 0};  // the second pixel fully transparent
-    ASSERT_TRUE(png_image_write_to_file(&png, path.c_str(), 0, greyAlpha, 0, nullptr));
-    RgbImage image;
-    ASSERT_TRUE(ReadPng(path, &image));
-    EXPECT_EQ(image.rgb, (std::vector<std::uint8_t>{10, 10, 10, 200, 200, 200}));
-    std::filesystem::remove(path);
-}
-
 TEST(PngFile, FailuresSayWhyAndLeaveNoFile)
 {
     std::string error;

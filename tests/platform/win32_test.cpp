@@ -18,15 +18,6 @@ LRESULT CALLBACK RecordingProcedure(HWND window, UINT message, WPARAM wParam, LP
     return 0;
 }
 
-HWND MakeWindow()
-{
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = RecordingProcedure;
-    windowClass.lpszClassName = "Tumblox";
-    if (RegisterClassA(&windowClass) == 0) return nullptr;
-    return CreateWindowExA(0, "Tumblox", "Tumblox", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-}
-
 std::vector<MSG> TakeAll()
 {
     std::vector<MSG> all;
@@ -56,40 +47,6 @@ TEST(Window, RegistrationCanBeMadeToFailAndCreationNeedsTheClass)
     ASSERT_EQ(handled.size(), 1u);
     EXPECT_EQ(handled[0].message, WM_CREATE);
     EXPECT_EQ(handled[0].hwnd, window);
-}
-
-TEST(Window, DispatchReachesTheProcedureButNeverWithQuit)
-{
-    HWND window = MakeWindow();
-    handled.clear();
-    PostMessageA(window, 1025, 3, 4);
-    PostMessageA(nullptr, WM_CLOSE, 0, 0);      // a window message posted to no window
-    PostMessageA(nullptr, WM_USER + 5, 0, 0);   // a thread message: no procedure
-    PostQuitMessage(7);
-
-    MSG msg;
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
-    EXPECT_EQ(msg.message, 1025u);
-    ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), TRUE);  // the peek left it waiting
-    EXPECT_EQ(msg.message, 1025u);
-    EXPECT_EQ(TranslateMessage(&msg), FALSE);
-    DispatchMessageA(&msg);
-    for (int i = 0; i < 2; ++i) {
-        ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), TRUE);
-        DispatchMessageA(&msg);
-    }
-    ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), FALSE);
-    EXPECT_EQ(msg.message, WM_QUIT);
-    EXPECT_EQ(msg.wParam, 7u);
-    DispatchMessageA(&msg);
-
-    ASSERT_EQ(handled.size(), 2u);
-    EXPECT_EQ(handled[0].message, 1025u);
-    EXPECT_EQ(handled[0].wParam, 3u);
-    EXPECT_EQ(handled[0].lParam, 4);
-    EXPECT_EQ(handled[1].message, WM_CLOSE);
-    EXPECT_EQ(handled[1].hwnd, window);
-    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
 }
 
 TEST(MessageQueue, MouseMovesCoalesceAndTheNewestPositionWins)
@@ -170,27 +127,6 @@ TEST(KeyState, PressesAreSeenOnceAndHeldKeysReadDown)
     EXPECT_EQ(GetAsyncKeyState(VK_RBUTTON), 0);
     EXPECT_EQ(GetAsyncKeyState(-1), 0);
     EXPECT_EQ(GetAsyncKeyState(256), 0);
-}
-
-TEST(KeyState, ButtonsAndKeysPostTheirMessages)
-{
-    FeedCursorPosition(100, 200);
-    TakeAll();
-    FeedKey(VK_LBUTTON, true);
-    FeedKey(VK_LBUTTON, true);  // a button does not repeat
-    FeedKey(VK_LBUTTON, false);
-    FeedKey(VK_RBUTTON, true);
-    FeedKey(VK_NEXT, true);
-    FeedKey(VK_NEXT, true);  // a held key repeats
-    FeedKey(VK_NEXT, false);
-    FeedKey(VK_NEXT, false);
-    const std::vector<MSG> all = TakeAll();
-    const std::vector<UINT> expected{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_KEYUP};
-    ASSERT_EQ(all.size(), expected.size());
-    for (std::size_t i = 0; i < all.size(); ++i) EXPECT_EQ(all[i].message, expected[i]) << i;
-    EXPECT_EQ(X(all[0].lParam), 100);
-    EXPECT_EQ(Y(all[0].lParam), 200);
-    EXPECT_EQ(all[3].wParam, static_cast<WPARAM>(VK_NEXT));
 }
 
 TEST(Cursor, StartsInTheCentreAndStaysOnTheScreen)
