@@ -151,19 +151,6 @@ TEST_P(TextTest, OpaqueTextFillsItsCellsWithWhite)
     ExpectGlyph(canvas, before, GlyphOf("4"), 7, 9, 0, White());
 }
 
-TEST_P(TextTest, TransparentHangulDrawsOnlyItsStrokes)
-{
-    Canvas canvas(640, 480);
-    FillPattern(canvas, 1);
-    const auto before = PixelsOf(canvas);
-    canvas.SetTextBkMode(TRANSPARENT);
-    canvas.SetTextRGB(255, 255, 255);
-    EXPECT_EQ(canvas.Printf(300, 200, "%s", "\xC7\xD1"), 1);  // U+D55C
-    const cp949::Glyph glyph = GlyphOf("\xC7\xD1");
-    ASSERT_EQ(glyph.width, 16);
-    ExpectGlyph(canvas, before, glyph, 300, 200, White(), -1);
-}
-
 // A text longer than 255 bytes is cut there, or one byte earlier so that no double-byte
 // character is split: drawn from far left, only its last kept character shows at x 0, and an
 // opaque cell of a stray half character would show right after it.

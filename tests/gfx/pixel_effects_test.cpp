@@ -54,57 +54,6 @@ TEST_P(EffectsTest, WeightedQuotientsAreTruncatedOneByOne)
     EXPECT_EQ(BlendOne(Colour(20, 3, 17), Colour(6, 29, 0), 255), Colour(20, 3, 17));
 }
 
-TEST_P(EffectsTest, KeyPixelsAreSkippedWhateverTheWeight)
-{
-    const std::uint16_t key = Colour(31, 0, 31);
-    const std::uint16_t under = Colour(3, 4, 5);
-    Surface sprite;
-    ASSERT_EQ(sprite.Create(4, 2), 1);
-    sprite.Fill(key);
-    sprite.SetColorKey(key);
-    sprite.pixels[5] = Colour(30, 1, 2);  // (1, 1), the only pixel that is no key
-    struct Case {
-        int weight;  // -1: additive
-        std::uint16_t blended;
-    };
-    const Case cases[] = {{-1, Colour(31, 5, 7)}, {0, under}, {30, Colour(11, 2, 3)}, {100, Colour(30, 1, 2)}};
-    for (const Case c : cases) {
-        Canvas canvas(640, 480);
-        canvas.Fill(under);
-        if (c.weight < 0)
-            sprite.BlendAddTo(canvas, 10, 10);
-        else
-            sprite.BlendPercentTo(canvas, 10, 10, static_cast<std::uint8_t>(c.weight));
-        std::vector<std::uint16_t> expected(640 * 480, under);
-        expected[11 * 640 + 11] = c.blended;
-        EXPECT_EQ(PixelsOf(canvas), expected) << "weight " << c.weight;
-    }
-}
-
-// Off the canvas on the left and top: only the pixels on it change, and they come from the
-// right source pixels.
-TEST_P(EffectsTest, PartlyOffCanvasSourceChangesOnlyWhatIsOnIt)
-{
-    Surface sprite;
-    ASSERT_EQ(sprite.Create(24, 16), 1);
-    for (int i = 0; i < 24 * 16; ++i) sprite.pixels[i] = Colour(i % 24, i / 24, 1);
-    Canvas canvas(640, 480);
-    sprite.BlendAddTo(canvas, -10, -3);
-    for (int y = 0; y < 480; ++y) {
-        for (int x = 0; x < 640; ++x) {
-            const bool covered = x < 14 && y < 13;
-            const std::uint16_t want = covered ? Colour(x + 10, y + 3, 1) : 0;
-            ASSERT_EQ(canvas.GetPixel(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)), want)
-                << x << "," << y;
-        }
-    }
-    Canvas untouched(640, 480);
-    sprite.BlendPercentTo(untouched, -24, 0, 30);
-    sprite.BlendPercentTo(untouched, 640, 0, 30);
-    sprite.BlendPercentTo(untouched, 0, 480, 30);
-    EXPECT_EQ(PixelsOf(untouched), std::vector<std::uint16_t>(640 * 480, 0));
-}
-
 TEST_P(EffectsTest, FadeMovesEachChannelByUpToFourWithinItsRange)
 {
     const unsigned greenMax = TheDisplay.is565 ? 63 : 31;
