@@ -36,17 +36,6 @@ TEST(Intro, SetsUpTheGameAndPresentsSevenFrames)
     }
 }
 
-TEST(Intro, TheBackgroundStaysDimmedSevenStepsBesideThePanel)
-{
-    ASSERT_EQ(RunIntro(), 1);
-    Canvas dimmed(640, 480);
-    dimmed.LoadBackground("BACK1.Qsf");
-    for (int step = 0; step < 7; ++step) dimmed.FadeStep(0);
-    for (std::int16_t y = 0; y < 480; ++y)
-        for (std::int16_t x = 0; x < 382; ++x)
-            ASSERT_EQ(BackgroundCanvas->GetPixel(x, y), dimmed.GetPixel(x, y)) << x << "," << y;
-}
-
 TEST(Intro, WithoutABackBufferTheIntroGoesOn)
 {
     headless::FailCall(host::Call::GetAttachedSurface);
