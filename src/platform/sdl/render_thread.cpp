@@ -3,23 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/sdl/frame_fit.h"
-
 namespace sdlhost {
 
 namespace {
 
 enum StartState { Starting, Running, Failed };
-
-bool ListsFormat(const SDL_RendererInfo& info, Uint32 format)
-{
-    for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
-        if (info.texture_formats[i] == format) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // A window made without OpenGL must not be handed to a GL renderer, which would rebuild the
 // window on this thread; the software one draws into any window.
@@ -100,28 +88,20 @@ bool RenderThread::MakeRenderer()
         std::fprintf(stderr, "Tumblox: no renderer for the window: %s\n", SDL_GetError());
         return false;
     }
-    SDL_RendererInfo info;
-    SDL_GetRendererInfo(renderer_, &info);
-    const bool software = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-    layout_ = ChooseTextureLayout(software, ListsFormat(info, SDL_PIXELFORMAT_RGB565),
-                                  SDL_GetWindowPixelFormat(window_) == SDL_PIXELFORMAT_RGB565);
-    const Uint32 format = layout_ == TextureLayout::Rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
-    texture_ = SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
-    if (texture_ == nullptr) {
+    texture_ = MakeFrameTexture(renderer_, window_);
+    if (texture_.texture == nullptr) {
         std::fprintf(stderr, "Tumblox: no texture for the picture: %s\n", SDL_GetError());
         DropRenderer();
         return false;
     }
-    // Crisp pixels at any size.
-    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
     return true;
 }
 
 void RenderThread::DropRenderer()
 {
-    if (texture_ != nullptr) {
-        SDL_DestroyTexture(texture_);
-        texture_ = nullptr;
+    if (texture_.texture != nullptr) {
+        SDL_DestroyTexture(texture_.texture);
+        texture_ = FrameTexture{};
     }
     if (renderer_ != nullptr) {
         SDL_DestroyRenderer(renderer_);
@@ -139,36 +119,7 @@ void RenderThread::Draw(const std::vector<std::uint16_t>& frame)
             return;  // no picture until the next size change brings a renderer back
         }
     }
-    FillTexture(frame);
-    int outputWidth = 0;
-    int outputHeight = 0;
-    SDL_GetRendererOutputSize(renderer_, &outputWidth, &outputHeight);
-    const FitRect fit = FitFrame(outputWidth, outputHeight);
-    const SDL_Rect target{fit.x, fit.y, fit.width, fit.height};
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
-    SDL_RenderPresent(renderer_);
-}
-
-void RenderThread::FillTexture(const std::vector<std::uint16_t>& frame)
-{
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) {
-        return;
-    }
-    auto* target = static_cast<std::uint8_t*>(pixels);
-    for (int y = 0; y < kFrameHeight; ++y) {
-        const std::uint16_t* row = frame.data() + static_cast<std::size_t>(y) * kFrameWidth;
-        if (layout_ == TextureLayout::Rgb565) {
-            std::memcpy(target, row, kFrameWidth * sizeof(std::uint16_t));
-        } else {
-            ConvertRow565ToXrgb8888(row, reinterpret_cast<std::uint32_t*>(target), kFrameWidth);
-        }
-        target += pitch;
-    }
-    SDL_UnlockTexture(texture_);
+    DrawFrame(renderer_, texture_, frame.data());
 }
 
 }  // namespace sdlhost

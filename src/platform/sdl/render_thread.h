@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/sdl/frame_mailbox.h"
-#include "platform/sdl/texture_pixels.h"
+#include "platform/sdl/frame_drawing.h"
 
 namespace sdlhost {
 
@@ -35,7 +35,6 @@ private:
     bool MakeRenderer();
     void DropRenderer();
     void Draw(const std::vector<std::uint16_t>& frame);
-    void FillTexture(const std::vector<std::uint16_t>& frame);
 
     SDL_Window* window_ = nullptr;
     FrameMailbox mailbox_;
@@ -44,8 +43,7 @@ private:
 
     // The render thread's own.
     SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
-    TextureLayout layout_ = TextureLayout::Xrgb8888;
+    FrameTexture texture_;
     unsigned resizesSeen_ = 0;
 };
 
