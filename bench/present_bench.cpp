@@ -1,0 +1,107 @@
+// The real backend's present: the call on the game's thread, which only hands the frame to
+// the render thread, and the render thread's own work for one frame (texture update, scaled
+// copy, present) with each renderer SDL offers, in a 1280x960 window. Runs on whatever video
+// driver SDL_VIDEODRIVER names: offscreen for a machine without a display, x11 under Xvfb.
+#include <SDL.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "bench_checks.h"
+#include "platform/host.h"
+#include "platform/sdl/frame_drawing.h"
+#include "platform/sdl/frame_mailbox.h"
+
+namespace bench {
+
+namespace {
+
+constexpr int kWindowWidth = 1280;
+constexpr int kWindowHeight = 960;
+
+std::vector<std::uint16_t> RandomFrame()
+{
+    std::mt19937 random(7);
+    std::vector<std::uint16_t> frame(sdlhost::kFramePixels);
+    for (std::uint16_t& pixel : frame) pixel = static_cast<std::uint16_t>(random());
+    return frame;
+}
+
+// The game's display as the game brings it up: the window and the render thread.
+bool ScreenUp()
+{
+    static const bool up = host::OpenVideo() && host::TakeOverScreen() && host::SetScreenMode(640, 480);
+    return up;
+}
+
+void GameThreadPresent(benchmark::State& state)
+{
+    if (!Expect(state, ScreenUp(), "no display: name a video driver in SDL_VIDEODRIVER (offscreen, x11)")) return;
+    const std::vector<std::uint16_t> frame = RandomFrame();
+    for (auto _ : state) host::PresentFrame(frame.data());
+}
+BENCHMARK(GameThreadPresent)->UseRealTime();
+
+// A window and renderer of its own, made and dropped with each run.
+class RenderTarget {
+public:
+    explicit RenderTarget(int driver)
+    {
+        SDL_RendererInfo info;
+        SDL_GetRenderDriverInfo(driver, &info);
+        const bool software = std::string(info.name) == "software";
+        window_ = SDL_CreateWindow("Tumblox bench", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kWindowWidth,
+                                   kWindowHeight, software ? 0 : SDL_WINDOW_OPENGL);
+        if (window_ != nullptr) renderer_ = SDL_CreateRenderer(window_, driver, 0);
+        if (renderer_ != nullptr) texture_ = sdlhost::MakeFrameTexture(renderer_, window_);
+    }
+    ~RenderTarget()
+    {
+        if (texture_.texture != nullptr) SDL_DestroyTexture(texture_.texture);
+        if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+        if (window_ != nullptr) SDL_DestroyWindow(window_);
+    }
+    RenderTarget(const RenderTarget&) = delete;
+    RenderTarget& operator=(const RenderTarget&) = delete;
+
+    bool Ready() const { return texture_.texture != nullptr; }
+    bool Converts() const { return texture_.layout == sdlhost::TextureLayout::Xrgb8888; }
+    void Draw(const std::uint16_t* frame) { sdlhost::DrawFrame(renderer_, texture_, frame); }
+
+private:
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    sdlhost::FrameTexture texture_;
+};
+
+void RenderThreadFrame(benchmark::State& state, int driver)
+{
+    if (!Expect(state, ScreenUp(), "no display: name a video driver in SDL_VIDEODRIVER (offscreen, x11)")) return;
+    RenderTarget target(driver);
+    // A renderer this video driver cannot make is not a fault of ours: the row says so.
+    if (!target.Ready()) {
+        state.SkipWithError(("not available here: " + std::string(SDL_GetError())).c_str());
+        return;
+    }
+    const std::vector<std::uint16_t> frame = RandomFrame();
+    for (auto _ : state) target.Draw(frame.data());
+    state.counters["converts"] = target.Converts() ? 1 : 0;
+}
+
+// One benchmark per renderer compiled into this SDL.
+const int renderers = [] {
+    SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+    for (int driver = 0; driver < SDL_GetNumRenderDrivers(); ++driver) {
+        SDL_RendererInfo info;
+        if (SDL_GetRenderDriverInfo(driver, &info) != 0) continue;
+        benchmark::RegisterBenchmark(("RenderThreadFrame/" + std::string(info.name)).c_str(), RenderThreadFrame, driver)
+            ->UseRealTime();
+    }
+    return SDL_GetNumRenderDrivers();
+}();
+
+}  // namespace
+
+}  // namespace bench
