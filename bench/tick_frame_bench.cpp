@@ -2,6 +2,7 @@
 // the game started as the player sees it (intro, generated data from the working folder),
 // then the walls and 200 locked cells, the piece and the preview drawn with their shadows.
 #include <cstdint>
+#include <cstdio>
 
 #include "bench_checks.h"
 #include "game/board.h"
@@ -43,8 +44,12 @@ bool GameStarted()
 {
     static const bool started = [] {
         headless::SetLayout565(true);
-        headless::SetEcho(true);  // a message box of a failed start says why
-        if (RunIntro() != 1) return false;
+        if (RunIntro() != 1) {
+            // The message boxes of a failed start say why.
+            for (const headless::MessageBoxRecord& box : headless::MessageBoxes())
+                std::fprintf(stderr, "%s: %s\n", box.caption.c_str(), box.text.c_str());
+            return false;
+        }
         LockCells(kLockedCells);
         return true;
     }();
