@@ -1,6 +1,6 @@
 # Debian packages the project needs, and a function that installs whichever are missing.
 # Sourced by ./play and ./check.
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev libpng-dev
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev libx11-dev libpng-dev
                 libmp3lame-dev unifont)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
                xdotool x11-utils imagemagick mpg123 sox valgrind desktop-file-utils)

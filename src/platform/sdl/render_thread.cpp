@@ -1,5 +1,7 @@
 #include "platform/sdl/render_thread.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -23,6 +25,16 @@ int RendererIndexFor(SDL_Window* window)
         }
     }
     return -1;
+}
+
+int RefreshRate(SDL_Window* window)
+{
+    constexpr int kUsualRate = 60;
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window), &mode) != 0 || mode.refresh_rate <= 0) {
+        return kUsualRate;
+    }
+    return mode.refresh_rate;
 }
 
 }  // namespace
@@ -74,9 +86,18 @@ void RenderThread::Run(std::atomic<int>* started)
     if (!made) {
         return;
     }
+    // No more pictures than the monitor shows: the game makes a frame every 10 ms, and drawing
+    // the ones a screen could never show would only take the core from the game.
+    const auto interval = std::chrono::microseconds(1000000 / RefreshRate(window_));
     std::vector<std::uint16_t> frame(kFramePixels);
-    while (mailbox_.Take(frame)) {
+    auto nextDraw = std::chrono::steady_clock::now();
+    for (;;) {
+        std::this_thread::sleep_until(nextDraw);
+        if (!mailbox_.Take(frame)) {
+            break;
+        }
         Draw(frame);
+        nextDraw = std::max(nextDraw + interval, std::chrono::steady_clock::now());
     }
     DropRenderer();
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/host.h"
+#include "platform/sdl/display_lost.h"
 #include "platform/sdl/frame_fit.h"
 #include "platform/sdl/render_thread.h"
 
@@ -171,6 +172,9 @@ bool OpenVideo()
         std::fprintf(stderr, "Tumblox: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
+    }
+    if (std::strcmp(driver, "x11") == 0) {
+        sdlhost::EndWhenDisplayIsLost();
     }
     SDL_SetEventFilter(KeepWindowEventsFromRenderer, nullptr);
     screen.videoUp = true;
