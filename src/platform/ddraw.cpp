@@ -15,6 +15,14 @@ constexpr int kScreenWidth = 640;
 constexpr int kScreenHeight = 480;
 constexpr DWORD kLargestSide = 4096;
 
+// One row of a keyed copy. Every destination pixel is written, with itself where the source
+// has the key: the same picture as skipping them, and a loop the compiler can do eight pixels
+// at a time. The rows never overlap (a copy onto itself reads from a copy).
+void CopyRowKeyed(const std::uint16_t* __restrict in, std::uint16_t* __restrict out, LONG width, std::uint16_t key)
+{
+    for (LONG i = 0; i < width; ++i) out[i] = in[i] != key ? in[i] : out[i];
+}
+
 }  // namespace
 
 HRESULT DirectDrawCreate(GUID*, IDirectDraw** directDraw, IUnknown*)
@@ -182,8 +190,7 @@ HRESULT IDirectDrawSurface::BltFast(DWORD x, DWORD y, IDirectDrawSurface* source
         const std::uint16_t* in = sourcePixels + static_cast<std::size_t>(from.top + row) * source->width_ + from.left;
         std::uint16_t* out = pixels_.data() + static_cast<std::size_t>(y + row) * width_ + x;
         if (keyed) {
-            for (LONG i = 0; i < width; ++i)
-                if (in[i] != key) out[i] = in[i];
+            CopyRowKeyed(in, out, width, key);
         } else {
             std::copy(in, in + width, out);
         }
