@@ -76,6 +76,8 @@ TEST_P(LoadResourcesTest, AFatalPackLeavesEverythingAfterItUnmade)
     EXPECT_TRUE(headless::SoundCalls().empty());
     ASSERT_EQ(headless::MessageBoxes().size(), 1u);
     EXPECT_EQ(headless::MessageBoxes()[0].caption, "Blokfal");
+    EXPECT_EQ(headless::MessageBoxes()[0].text,
+              "당신은 게임을 수정하였습니다.\n왜 그러신거죠? 게임을 제대로 즐길 수 없을겁니다.!!후훗..-_-+");
     EXPECT_EQ(headless::MessageBoxes()[0].style, 0x10u);
 }
 

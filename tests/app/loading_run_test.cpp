@@ -1,5 +1,5 @@
-// Resource loading seen from outside: the data-file check and its stop for each pack, the
-// banner pack that may fail silently, the sound library's start, and the order of every file.
+// Resource loading seen from outside: the stop for each missing file, the banner pack that
+// may fail silently, the sound library's start, and the order of every file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,10 +8,6 @@
 #include "headless_run.h"
 
 namespace {
-
-const std::string kDataFileBox =
-    "box \"Blokfal\" \"당신은 게임을 수정하였습니다.\\n왜 그러신거죠? 게임을 제대로 즐길 수 "
-    "없을겁니다.!!후훗..-_-+\" 16";
 
 std::string MissingBox(const std::string& name)
 {
@@ -60,18 +56,6 @@ void ExpectStoppedWith(const HeadlessRun& run, const std::string& box)
 }
 
 }  // namespace
-
-TEST(Loading, ADamagedPackStopsLoadingWithTheDataFileMessage)
-{
-    for (const char* pack : {"Logo.QSF", "Block.QSF", "Flame.Qsf", "Explo.Qsf"}) {
-        for (const Damage& damage : {kBadSignature, kNoImages}) {
-            SCOPED_TRACE(std::string(pack) + " " + damage.name);
-            const GameFolder folder;
-            Spoil(folder, pack, damage);
-            ExpectStoppedWith(RunHeadless(folder.Path(), {"--trace"}, "8 close\n"), kDataFileBox);
-        }
-    }
-}
 
 TEST(Loading, BannerPackMayFailWithoutAWord)
 {
