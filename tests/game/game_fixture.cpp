@@ -90,15 +90,6 @@ Surface* GameFixture::MakeSprite(std::uint16_t width, std::uint16_t height, std:
     return sprite;
 }
 
-void GameFixture::MakeBlockSprites() {
-    for (int i = 0; i < kBlockSpriteCount; ++i) {
-        const unsigned level = static_cast<unsigned>(i) + 1;
-        Surface* sprite = MakeSprite(24, 16, Pixel(level * 3, level * 2, 31 - level * 3), Magenta());
-        sprite->PutPixel(0, 0, Magenta());
-        BlockSprites[i] = sprite;
-    }
-}
-
 void GameFixture::EnterTempFolder() {
     char pattern[] = "/tmp/tumblox-game-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);

@@ -49,10 +49,6 @@ protected:
     // test can make the next creation fail.
     Surface* MakeSprite(std::uint16_t width, std::uint16_t height, std::uint16_t colour,
                         std::uint16_t key);
-    // Eight 24 x 16 block sprites of distinct colours, each with a keyed corner pixel.
-    void MakeBlockSprites();
-    // Moves into a fresh folder of its own, removed at the end.
-    void EnterTempFolder();
     // Starts the sound stand-in and loads the four effects from files made in the test's own
     // folder, so that each play names its file.
     void LoadSounds();
@@ -64,6 +60,9 @@ protected:
     std::vector<std::string> PlayedSounds() const;  // the FSOUND_PlaySound lines only
 
 private:
+    // Moves into a fresh folder of its own, removed at the end.
+    void EnterTempFolder();
+
     std::vector<Surface*> sprites_;
     std::vector<Probe> probes_;
     std::vector<PresentedFrame> presents_;
