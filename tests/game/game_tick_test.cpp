@@ -73,29 +73,19 @@ TEST_F(GameTickTest, GravityComesInTheFiftyFirstTickAndTheCounterShowsOneToFifty
     EXPECT_EQ(TickControl.tickCounter, 1);
 }
 
+// Travel is measured from the reference, which moves only with a step: 20 px is not more
+// than 20, 21 gathered over two ticks is, 200 in one tick is still one column.
 TEST_F(GameTickTest, TravelMustExceedTheSensitivityAndMovesOneColumnAtMost) {
-    MoveCursorTo(340);  // 20 px: not more than 20
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 5);
-    EXPECT_EQ(MouseState.referenceX, 320);
-    MoveCursorTo(341);  // 21 px, gathered over two ticks
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 6);
-    EXPECT_EQ(MouseState.referenceX, 341);
-    MoveCursorTo(541);  // 200 px in one tick
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 7);
-    EXPECT_EQ(MouseState.referenceX, 541);
-    GameTick();  // measured from the new position: nothing more
-    EXPECT_EQ(FallingPiece.column, 7);
-    MoveCursorTo(520);  // 21 px back
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 6);
-    EXPECT_EQ(MouseState.referenceX, 520);
-    MoveCursorTo(500);
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 6);
-    EXPECT_EQ(MouseState.referenceX, 520);
+    struct Step {
+        int cursorX, column, referenceX;
+    };
+    for (const Step step : {Step{340, 5, 320}, {341, 6, 341}, {541, 7, 541}, {541, 7, 541}, {520, 6, 520},
+                            {500, 6, 520}}) {
+        MoveCursorTo(step.cursorX);
+        GameTick();
+        EXPECT_EQ(FallingPiece.column, step.column) << "cursor at " << step.cursorX;
+        EXPECT_EQ(MouseState.referenceX, step.referenceX) << "cursor at " << step.cursorX;
+    }
 }
 
 TEST_F(GameTickTest, TheCursorWrapsAtBothEdgesWithoutMovingThePiece) {
