@@ -13,9 +13,9 @@ constexpr char kUse[] =
     "Usage: qsftool pack OUT --format 565|555 IN.png...\n"
     "Makes the sprite pack OUT of the pictures, one image each, in the order given, stored in\n"
     "the 5-6-5 or the 5-5-5 pixel layout; each channel keeps its top 5 (green in 5-6-5: 6)\n"
-    "bits. A picture's width must be a multiple of 4 and its sides at most 4096. Alpha is\n"
-    "ignored: every pixel is taken as it is, opaque. Nothing is written when a picture is\n"
-    "refused.\n";
+    "bits. A picture's width must be a multiple of 4 and its sides at most 4096.\n"
+    "Alpha is ignored: every pixel is taken as it is, opaque. Nothing is written when a\n"
+    "picture is refused.\n";
 
 bool FormatByte(const std::string& layout, int* format) {
     if (layout == "565") *format = 1;

@@ -12,8 +12,9 @@ namespace {
 constexpr char kUse[] =
     "Usage: qsftool picture IN.png OUT\n"
     "Makes the background picture OUT (a 24-bit run-length encoded PCX file) of the picture.\n"
-    "Its width must be a multiple of 4 and its sides at most 4096. Alpha is ignored: every\n"
-    "pixel is taken as it is, opaque. Nothing is written when the picture is refused.\n";
+    "Its width must be a multiple of 4 and its sides at most 4096.\n"
+    "Alpha is ignored: every pixel is taken as it is, opaque. Nothing is written when the\n"
+    "picture is refused.\n";
 
 }  // namespace
 
