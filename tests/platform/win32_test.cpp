@@ -49,6 +49,28 @@ TEST(Window, RegistrationCanBeMadeToFailAndCreationNeedsTheClass)
     EXPECT_EQ(handled[0].hwnd, window);
 }
 
+// A message for the window, or a window message posted to no window, reaches the procedure;
+// a thread message and the quit never do.
+TEST(Window, DispatchReachesTheProcedureOnlyWithWindowMessages)
+{
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = RecordingProcedure;
+    windowClass.lpszClassName = "Tumblox";
+    ASSERT_NE(RegisterClassA(&windowClass), 0);
+    HWND window = CreateWindowExA(0, "Tumblox", "Tumblox", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    handled.clear();
+    PostMessageA(window, 1025, 3, 4);
+    PostMessageA(nullptr, WM_CLOSE, 0, 0);
+    PostMessageA(nullptr, WM_USER + 5, 0, 0);
+    PostQuitMessage(7);
+    for (const MSG& msg : TakeAll()) DispatchMessageA(&msg);
+    ASSERT_EQ(handled.size(), 2u);
+    EXPECT_EQ(handled[0].message, 1025u);
+    EXPECT_EQ(handled[0].lParam, 4);
+    EXPECT_EQ(handled[1].message, WM_CLOSE);
+    EXPECT_EQ(handled[1].hwnd, window);
+}
+
 TEST(MessageQueue, MouseMovesCoalesceAndTheNewestPositionWins)
 {
     FeedMouseMotion(10, 0);
