@@ -51,11 +51,3 @@ inline ProgramRun RunProgram(const std::vector<std::string>& words, const std::f
     std::filesystem::remove(errPath);
     return run;
 }
-
-// The program can be found on the PATH.
-inline bool OnPath(const std::string& program) {
-    std::istringstream path(getenv("PATH") ? getenv("PATH") : "");
-    for (std::string folder; std::getline(path, folder, ':');)
-        if (!folder.empty() && access((std::filesystem::path(folder) / program).c_str(), X_OK) == 0) return true;
-    return false;
-}

@@ -252,12 +252,10 @@ TEST_F(QsftoolTest, CommandLinesThatDoNotFitAreRefused) {
         {"frob"},
         {"info"},
         {"info", "--verbose", "x"},
-        {"topng", "x"},
         {"pack", (out / "p.qsf").string(), "x.png"},
         {"pack", (out / "p.qsf").string(), "--format", "565"},
         {"pack", (out / "p.qsf").string(), "--format", "888", "x.png"},
         {"pack", (out / "p.qsf").string(), "--format", "565", "--format", "555", "x.png"},
-        {"picture", "x.png"},
     };
     for (const auto& line : lines) {
         const ProgramRun run = Qsftool(line);

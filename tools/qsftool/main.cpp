@@ -1,6 +1,5 @@
 // qsftool: looks inside the game's sprite packs and background pictures and makes new ones.
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "commands.h"
@@ -38,10 +37,7 @@ int ComplainOfUse(const char* name, const std::string& problem) {
 }
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fputs(kUse, stderr);
-        return 1;
-    }
+    if (argc < 2) return Complain("no command given (see qsftool --help)");
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         std::fputs(kUse, stdout);

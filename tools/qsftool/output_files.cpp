@@ -49,7 +49,8 @@ bool KeepPngFolder(const std::string& folder, const std::vector<RgbImage>& image
         *problem = Problem(folder, "exists and is not a folder");
         return false;
     }
-    if (!existed && !std::filesystem::create_directories(folder, fault)) {
+    // Only the folder itself is made, so a failure has just that one to take away again.
+    if (!existed && !std::filesystem::create_directory(folder, fault)) {
         *problem = Problem(folder, "cannot be made (" + fault.message() + ")");
         return false;
     }

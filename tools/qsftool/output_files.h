@@ -13,6 +13,6 @@
 bool KeepFile(const std::string& path, const std::function<bool(const std::string&, std::string*)>& write,
               std::string* problem);
 
-// The pictures as folder/000.png, 001.png, ...; the folder is made when missing. On failure
-// the pictures written and a folder made are removed.
+// The pictures as folder/000.png, 001.png, ...; the folder (not its parents) is made when
+// missing. On failure the pictures written and a folder made are removed.
 bool KeepPngFolder(const std::string& folder, const std::vector<RgbImage>& images, std::string* problem);
