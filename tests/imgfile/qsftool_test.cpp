@@ -233,17 +233,25 @@ TEST_F(QsftoolTest, BadPngInputsAreRefusedByPackAndPicture) {
     ExpectRefused({"picture", narrow, (out / "b.pcx").string()}, narrow, "width 6 is not a multiple of 4");
 }
 
-TEST_F(QsftoolTest, UnwritablePictureFolderLeavesNoPicture) {
+TEST_F(QsftoolTest, OutputThatCannotTakeItsPlaceLeavesNothing) {
     const std::string pack = (in / "sprites.qsf").string();
     ASSERT_TRUE(WriteQsfPack(pack, {RandomPicture(4, 1, 10), RandomPicture(4, 1, 11)}, 1));
     const fs::path folder = out / "sprites";
     fs::create_directories(folder / "001.png");  // the second picture cannot take its place
-    const ProgramRun run = Qsftool({"topng", pack, folder.string()});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("001.png"), std::string::npos) << run.err;
+    const ProgramRun packRun = Qsftool({"topng", pack, folder.string()});
+    EXPECT_EQ(packRun.status, 1);
+    EXPECT_NE(packRun.err.find("001.png"), std::string::npos) << packRun.err;
     std::vector<fs::path> left;
     for (const auto& entry : fs::directory_iterator(folder)) left.push_back(entry.path().filename());
     EXPECT_EQ(left, std::vector<fs::path>{"001.png"});
+
+    const std::string png = (in / "back.png").string();
+    ASSERT_TRUE(WritePng(png, RandomPicture(4, 4, 12)));
+    const ProgramRun pictureRun = Qsftool({"picture", png, (folder / "001.png").string()});
+    EXPECT_EQ(pictureRun.status, 1);
+    EXPECT_NE(pictureRun.err.find("not a regular file"), std::string::npos) << pictureRun.err;
+    EXPECT_TRUE(fs::is_empty(folder / "001.png"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 TEST_F(QsftoolTest, CommandLinesThatDoNotFitAreRefused) {

@@ -25,6 +25,12 @@ std::string PictureName(std::size_t number) {
 
 bool KeepFile(const std::string& path, const std::function<bool(const std::string&, std::string*)>& write,
               std::string* problem) {
+    // A device, pipe or folder at the place is never replaced by a file.
+    std::error_code fault;
+    if (std::filesystem::exists(path, fault) && !std::filesystem::is_regular_file(path, fault)) {
+        *problem = Problem(path, "exists and is not a regular file");
+        return false;
+    }
     const std::string passing = PassingName(path);
     std::string why;
     if (!write(passing, &why)) {
