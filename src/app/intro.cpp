@@ -72,7 +72,7 @@ void SetUpText()
 // Onto the background, so it shows from the first tick on and never before.
 void WriteTextPanel()
 {
-    for (const PanelLine& line : kTextPanel) BackgroundCanvas->Printf(kPanelX, line.y, line.text);
+    for (const PanelLine& line : kTextPanel) BackgroundCanvas->Printf(kPanelX, line.y, "%s", line.text);
 }
 
 }  // namespace
