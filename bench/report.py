@@ -31,6 +31,11 @@ def medians(path):
     return found, errors
 
 
+def repetitions(results):
+    with open(os.path.join(results, "frame.json")) as f:
+        return next((b["repetitions"] for b in json.load(f)["benchmarks"] if "repetitions" in b), "?")
+
+
 def machine(build_dir):
     model = "unknown"
     with open("/proc/cpuinfo") as f:
@@ -168,7 +173,7 @@ def main():
         f"- Machine: {model}, {cores} cores, Linux {kernel}",
         f"- Compiler: {compiler}, release preset (-O2)",
         f"- Load average (1, 5, 15 min): before {load_before}; after {load_after}",
-        "- Command: `./bench/run` (medians of the repetitions it names below; wall-clock time)",
+        f"- Command: `./bench/run`; each row the median of {repetitions(results)} repetitions, wall-clock time",
         "",
         table.markdown(),
         "",
@@ -183,10 +188,15 @@ def main():
     if os.path.exists(notes):
         with open(notes) as f:
             text += [f.read().rstrip(), ""]
-    if robustness and os.path.exists(robustness):
-        text += ["## Robustness", "", "From [robustness.md](robustness.md):", ""]
-        with open(robustness) as f:
-            text += [f.read().rstrip(), ""]
+    if robustness:
+        text += ["## Robustness", ""]
+        if os.path.exists(robustness):
+            text += ["From [robustness.md](robustness.md):", ""]
+            with open(robustness) as f:
+                text += [f.read().rstrip(), ""]
+        else:
+            text += ["The soak, sanitizer, valgrind and fuzz figures are kept by their own runs in "
+                     "[robustness.md](robustness.md) beside this file.", ""]
     report = "\n".join(text)
     with open(out, "w") as f:
         f.write(report)
