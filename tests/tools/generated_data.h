@@ -39,19 +39,6 @@ inline LoadedPack LoadPack(const std::string& name, int wanted) {
     return pack;
 }
 
-// Channels of a pixel of the running layout, each widened to 0-255.
-struct Rgb {
-    int r, g, b;
-};
-inline Rgb Channels(std::uint16_t p) {
-    if (TheDisplay.is565) return {(p >> 11) * 255 / 31, (p >> 5 & 63) * 255 / 63, (p & 31) * 255 / 31};
-    return {(p >> 10 & 31) * 255 / 31, (p >> 5 & 31) * 255 / 31, (p & 31) * 255 / 31};
-}
-inline int Brightness(std::uint16_t p) {
-    const Rgb c = Channels(p);
-    return std::max(c.r, std::max(c.g, c.b));
-}
-
 struct Sound {
     int channels = 0;
     int rate = 0;
