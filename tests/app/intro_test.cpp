@@ -36,14 +36,6 @@ TEST(Intro, SetsUpTheGameAndPresentsSevenFrames)
     }
 }
 
-TEST(Intro, WithoutABackBufferTheIntroGoesOn)
-{
-    headless::FailCall(host::Call::GetAttachedSurface);
-    EXPECT_EQ(RunIntro(), 1);
-    EXPECT_EQ(headless::PresentCount(), kDimmingFrames);
-    EXPECT_EQ(headless::MessageBoxes().size(), 1u);
-}
-
 class IntroWithoutScreen : public ::testing::TestWithParam<host::Call> {};
 
 // Before the primary surface exists nothing can be shown: no seeding, no loading, no frame.
