@@ -63,36 +63,6 @@ Bytes PackOf(std::uint8_t format, unsigned count, unsigned width, unsigned heigh
     return bytes;
 }
 
-std::uint32_t Crc32(const Bytes& bytes, std::size_t from) {
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (std::size_t n = from; n < bytes.size(); ++n) {
-        crc ^= bytes[n];
-        for (int bit = 0; bit < 8; ++bit) crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
-    }
-    return ~crc;
-}
-
-void PutChunk(Bytes& png, const char* type, const Bytes& data) {
-    for (int shift = 24; shift >= 0; shift -= 8) png.push_back(static_cast<std::uint8_t>(data.size() >> shift));
-    Bytes chunk(type, type + 4);
-    chunk.insert(chunk.end(), data.begin(), data.end());
-    const std::uint32_t crc = Crc32(chunk, 0);
-    png.insert(png.end(), chunk.begin(), chunk.end());
-    for (int shift = 24; shift >= 0; shift -= 8) png.push_back(static_cast<std::uint8_t>(crc >> shift));
-}
-
-// A well-formed PNG head declaring a picture of this size, with no pixels behind it.
-Bytes PngHeadOnly(std::uint32_t width, std::uint32_t height) {
-    Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    Bytes head;
-    for (std::uint32_t side : {width, height})
-        for (int shift = 24; shift >= 0; shift -= 8) head.push_back(static_cast<std::uint8_t>(side >> shift));
-    head.insert(head.end(), {8, 2, 0, 0, 0});
-    PutChunk(png, "IHDR", head);
-    PutChunk(png, "IDAT", {});
-    return png;
-}
-
 struct QsftoolTest : ::testing::Test {
     ScratchDir scratch;
     fs::path in = scratch.path / "in";
@@ -219,11 +189,12 @@ TEST_F(QsftoolTest, BadPngInputsAreRefusedByPackAndPicture) {
         {"missing.png", {}, "no such file"},
         {"text.png", Bytes(100, 'x'), "not a PNG picture"},
         {"cut.png", Bytes(goodBytes.begin(), goodBytes.begin() + static_cast<long>(goodBytes.size() / 2)), ""},
-        {"huge.png", PngHeadOnly(5000, 8), "larger than 4096x4096"},
+        {"huge.png", {}, "larger than 4096x4096"},
     };
     for (const Case& c : cases) {
         const std::string file = (in / c.name).string();
-        if (std::string(c.name) != "missing.png") WriteBytes(file, c.bytes);
+        if (std::string(c.name) == "huge.png") ASSERT_TRUE(WritePng(file, RandomPicture(5000, 1, 9)));
+        else if (std::string(c.name) != "missing.png") WriteBytes(file, c.bytes);
         ExpectRefused({"pack", (out / "p.qsf").string(), "--format", "565", good, file}, file, c.says);
         ExpectRefused({"picture", file, (out / "b.pcx").string()}, file, c.says);
     }
