@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 
 #include "display_fixture.h"
 #include "platform/cp949.h"
@@ -149,26 +148,6 @@ TEST_P(TextTest, OpaqueTextFillsItsCellsWithWhite)
     canvas.SetTextRGB(0, 0, 0);  // the constructor's mode is opaque
     canvas.Printf(7, 9, "%d", 4);
     ExpectGlyph(canvas, before, GlyphOf("4"), 7, 9, 0, White());
-}
-
-// A text longer than 255 bytes is cut there, or one byte earlier so that no double-byte
-// character is split: drawn from far left, only its last kept character shows at x 0, and an
-// opaque cell of a stray half character would show right after it.
-TEST_P(TextTest, LongTextIsCutAtACharacterBoundary)
-{
-    std::string hangul;
-    for (int i = 0; i < 150; ++i) hangul += "\xC7\xD1";
-    Canvas canvas(640, 480);
-    const auto before = PixelsOf(canvas);
-    canvas.SetTextRGB(255, 255, 255);
-    canvas.Printf(-126 * 16, 0, "%s", hangul.c_str());  // 127 characters kept
-    ExpectGlyph(canvas, before, GlyphOf("\xC7\xD1"), 0, 0, White(), White());
-
-    const std::string ascii(300, 'x');
-    Canvas other(640, 480);
-    other.SetTextRGB(255, 255, 255);
-    other.Printf(-254 * 8, 0, "%s", ascii.c_str());  // 255 characters kept
-    ExpectGlyph(other, before, GlyphOf("x"), 0, 0, White(), White());
 }
 
 // A device context the platform refuses draws nothing, and leaves none held for the next text.
