@@ -62,7 +62,7 @@ PlannedGame PlanFourRowGame()
     return plan;
 }
 
-class FourRows : public ::testing::TestWithParam<bool> {
+class FourRows : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -74,9 +74,7 @@ protected:
     HeadlessRun Play() const
     {
         const std::string script = plan_.script + std::to_string(closeFrame_) + " close\n";
-        const std::vector<std::string> args = {"--trace", "--layout", GetParam() ? "565" : "555",
-                                               "--max-frames", "2000"};
-        return RunHeadless(folder_.Path(), args, script);
+        return RunHeadless(folder_.Path(), {"--trace", "--max-frames", "2000"}, script);
     }
 
     PlannedGame plan_;
@@ -84,14 +82,9 @@ protected:
     GameFolder folder_;
 };
 
-std::string Layout(const ::testing::TestParamInfo<bool>& info)
-{
-    return info.param ? "Layout565" : "Layout555";
-}
-
 }  // namespace
 
-TEST_P(FourRows, TwelfthPieceClearsFourRowsAndSetsOffTheExplosion)
+TEST_F(FourRows, TwelfthPieceClearsFourRowsAndSetsOffTheExplosion)
 {
     const HeadlessRun run = Play();
     EXPECT_EQ(run.status, 0);
@@ -106,5 +99,3 @@ TEST_P(FourRows, TwelfthPieceClearsFourRowsAndSetsOffTheExplosion)
     // iteration that takes the close.
     EXPECT_EQ(run.FrameCount(), closeFrame_ + 1);
 }
-
-INSTANTIATE_TEST_SUITE_P(BothLayouts, FourRows, ::testing::Bool(), Layout);
