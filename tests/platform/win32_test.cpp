@@ -175,11 +175,3 @@ TEST(Cursor, StartsInTheCentreAndStaysOnTheScreen)
     FeedCursorPosition(0, 479);
     EXPECT_TRUE(TakeAll().empty());
 }
-
-TEST(MessageBox, GoesToTheHostInUtf8AndReturnsOk)
-{
-    EXPECT_EQ(MessageBoxA(nullptr, "\xC7\xD1", "QDDraw", MB_OK | MB_ICONHAND), IDOK);
-    ASSERT_EQ(headless::MessageBoxes().size(), 1u);
-    EXPECT_EQ(headless::MessageBoxes()[0].text, "\xED\x95\x9C");  // U+D55C
-    EXPECT_EQ(headless::MessageBoxes()[0].style, MB_ICONHAND);
-}
