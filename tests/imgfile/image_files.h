@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -47,13 +48,13 @@ inline void PutImage(Bytes& bytes, unsigned width, unsigned height, const std::v
 
 // A picture file: a head holding only Xmax and Ymax, then the encoded data.
 inline Bytes PictureFile(unsigned xMax, unsigned yMax, const Bytes& data) {
-    Bytes bytes(128, 0);
+    Bytes bytes(128 + data.size(), 0);
     bytes[0] = 10;
     bytes[8] = static_cast<std::uint8_t>(xMax);
     bytes[9] = static_cast<std::uint8_t>(xMax >> 8);
     bytes[10] = static_cast<std::uint8_t>(yMax);
     bytes[11] = static_cast<std::uint8_t>(yMax >> 8);
-    bytes.insert(bytes.end(), data.begin(), data.end());
+    std::copy(data.begin(), data.end(), bytes.begin() + 128);
     return bytes;
 }
 

@@ -260,7 +260,9 @@ public:
 
     std::uint16_t glyphOf(const Bitmap& bits)
     {
-        auto [it, added] = numbers_.try_emplace(bits, static_cast<std::uint16_t>(starts_.size()));
+        // Keyed by the bytes as a string: GCC 12 misjudges the bounds of a vector's comparison.
+        auto [it, added] = numbers_.try_emplace(std::string(bits.begin(), bits.end()),
+                                                static_cast<std::uint16_t>(starts_.size()));
         if (added) {
             starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
             bytes_.insert(bytes_.end(), bits.begin(), bits.end());
@@ -277,7 +279,7 @@ public:
     }
 
 private:
-    std::map<Bitmap, std::uint16_t> numbers_;
+    std::map<std::string, std::uint16_t> numbers_;
     std::vector<std::uint32_t> starts_;
     Bitmap bytes_;
 };

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -16,9 +15,9 @@ std::string PassingName(const std::string& path) {
 }
 
 std::string PictureName(std::size_t number) {
-    char name[16];
-    std::snprintf(name, sizeof name, "%03zu.png", number);
-    return name;
+    std::string digits = std::to_string(number);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    return digits + ".png";
 }
 
 }  // namespace
