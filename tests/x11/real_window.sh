@@ -2,7 +2,8 @@
 # The game in a real X window (Xvfb, 1280x1024, so the picture is scaled 2x between 32-pixel
 # bars), run from the data folder:
 #   real_window.sh layout|pace|no_display|close_request TUMBLOX HEADLESS CLOSE_REQUEST
-#   layout         walls, logo and panel sit where the headless game draws them; Escape ends it
+#   layout         walls, logo and panel sit where the headless game draws them, also after
+#                  Alt+Enter to a window and back; Escape ends it
 #   pace           with the software renderer the first piece falls a row every ~0.52 s
 #   no_display     without any display: the message on stderr, a non-zero exit, at once
 #   close_request  the window manager's close request ends the game with status 0
@@ -69,6 +70,24 @@ piece_row() {
     esac
 }
 
+# The shown picture's walls, logo and panel (frame pixels; the well's inside and the status line
+# change from tick to tick) against the headless frame, and black bars above and below.
+matches_headless_frame() {
+    shot "$work/screen.png"
+    convert "$work/screen.png" -crop $((640 * kScale))x$((480 * kScale))+0+$kBar +repage "$work/shown.png"
+    for region in 24x400+40+40 24x400+352+40 270x76+370+16 260x280+370+150; do
+        IFS='x+' read -r w h x y <<<"$region"
+        crop=$((w * kScale))x$((h * kScale))+$((x * kScale))+$((y * kScale))
+        convert "$work/shown.png" -crop "$crop" +repage "$work/a.png"
+        convert "$work/expected.png" -crop "$crop" +repage "$work/b.png"
+        differing=$(compare -metric AE -fuzz 2% "$work/a.png" "$work/b.png" null: 2>&1 || true)
+        [ "$differing" = 0 ] || fail "$1: region $region differs from the headless frame in $differing pixels"
+    done
+    bars=$(convert "$work/screen.png" \( -clone 0 -crop 1280x$kBar+0+0 \) \( -clone 0 -crop 1280x$kBar+0+$((kBar + 480 * kScale)) \) \
+        -delete 0 -append -format '%[fx:maxima]' info:)
+    [ "$bars" = 0 ] || fail "$1: the bars around the picture are not black"
+}
+
 case "$check" in
 layout)
     # The headless game's frame after its intro, scaled as the window shows it.
@@ -77,26 +96,17 @@ layout)
     convert "$work/headless.png" -filter point -resize $((100 * kScale))% "$work/expected.png"
     start_game
     sleep 4  # the intro is over
-    shot "$work/screen.png"
-    convert "$work/screen.png" -crop $((640 * kScale))x$((480 * kScale))+0+$kBar +repage "$work/shown.png"
-    # left wall, right wall, logo, text panel (frame pixels); the well's inside and the status
-    # line change from tick to tick.
-    for region in 24x400+40+40 24x400+352+40 270x76+370+16 260x280+370+150; do
-        IFS='x+' read -r w h x y <<<"$region"
-        crop=$((w * kScale))x$((h * kScale))+$((x * kScale))+$((y * kScale))
-        convert "$work/shown.png" -crop "$crop" +repage "$work/a.png"
-        convert "$work/expected.png" -crop "$crop" +repage "$work/b.png"
-        differing=$(compare -metric AE -fuzz 2% "$work/a.png" "$work/b.png" null: 2>&1 || true)
-        [ "$differing" = 0 ] || fail "region $region of the window differs from the headless frame in $differing pixels"
-    done
-    # the bars above and below the picture stay black
-    bars=$(convert "$work/screen.png" \( -clone 0 -crop 1280x$kBar+0+0 \) \( -clone 0 -crop 1280x$kBar+0+$((kBar + 480 * kScale)) \) \
-        -delete 0 -append -format '%[fx:maxima]' info:)
-    [ "$bars" = 0 ] || fail "the bars around the picture are not black"
+    matches_headless_frame "at the start"
+    # Alt+Enter to a window and back: full screen again, the picture where it was.
+    xdotool key --window "$window" alt+Return
+    sleep 1
+    xdotool key --window "$window" alt+Return
+    sleep 1.5
+    matches_headless_frame "after Alt+Enter twice"
     xdotool key --window "$window" Escape
     wait_exit
     [ "$status" = 0 ] || fail "Escape ended the game with status $status"
-    echo "layout: walls, logo and panel match the headless frame; Escape: exit status 0"
+    echo "layout: walls, logo and panel match the headless frame, also after Alt+Enter twice; Escape: exit status 0"
     ;;
 pace)
     start_game SDL_RENDER_DRIVER=software

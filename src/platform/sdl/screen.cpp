@@ -133,6 +133,12 @@ void ToggleFullScreen()
         SDL_SetWindowSize(screen.window, size.width, size.height);
         SDL_SetWindowPosition(screen.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     } else {
+        // As at the start: without a window manager the window must already cover the screen.
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(screen.window), &bounds) == 0) {
+            SDL_SetWindowPosition(screen.window, bounds.x, bounds.y);
+            SDL_SetWindowSize(screen.window, bounds.w, bounds.h);
+        }
         SDL_SetWindowFullscreen(screen.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
 }
