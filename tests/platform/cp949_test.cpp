@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -33,39 +35,29 @@ TEST(Cp949, EveryBytePairDecodesAsGlibcSays)
             cp949::Glyph glyph;
             char32_t codePoint;
             const int size = cp949::NextCharacter(bytes.data(), 2, &glyph, &codePoint);
-            if (expected != 0) {
-                ++characters;
-                ASSERT_EQ(size, 2) << std::hex << lead << " " << trail;
-                ASSERT_EQ(codePoint, expected) << std::hex << lead << " " << trail;
-                ASSERT_TRUE(glyph.width == 8 || glyph.width == 16);
-            } else {
-                ASSERT_EQ(size, 1) << std::hex << lead << " " << trail;
-                ASSERT_EQ(codePoint, U'\uFFFD');
-                ASSERT_EQ(glyph.width, 8);
-            }
+            characters += expected != 0;
+            ASSERT_EQ(size, expected != 0 ? 2 : 1) << std::hex << lead << " " << trail;
+            ASSERT_EQ(codePoint, expected != 0 ? expected : U'\uFFFD') << std::hex << lead << " " << trail;
+            ASSERT_TRUE(glyph.width == 8 || (expected != 0 && glyph.width == 16));
         }
     }
     EXPECT_GT(characters, 17000);  // KS X 1001 and the extended Hangul
 }
 
+// A byte alone takes an 8-wide cell: ASCII is itself, any other byte U+FFFD in a blank
+// cell. A control byte takes a blank cell too, yet stays itself in UTF-8.
 TEST(Cp949, SingleBytes)
 {
-    cp949::Glyph glyph;
-    char32_t codePoint;
-    EXPECT_EQ(cp949::NextCharacter("A", 1, &glyph, &codePoint), 1);
-    EXPECT_EQ(codePoint, U'A');
-    EXPECT_EQ(glyph.width, 8);
-    for (const char* lone : {"\x80", "\xFF", "\xC7"}) {
-        EXPECT_EQ(cp949::NextCharacter(lone, 1, &glyph, &codePoint), 1);
-        EXPECT_EQ(codePoint, U'\uFFFD');
+    for (auto [byte, expected] : {std::pair{"A", U'A'}, {"\n", U'\n'}, {"\x80", U'\uFFFD'},
+                                  {"\xFF", U'\uFFFD'}, {"\xC7", U'\uFFFD'}}) {
+        cp949::Glyph glyph;
+        char32_t codePoint;
+        EXPECT_EQ(cp949::NextCharacter(byte, 1, &glyph, &codePoint), 1);
+        EXPECT_EQ(codePoint, expected);
         EXPECT_EQ(glyph.width, 8);
-        for (int i = 0; i < 16; ++i) EXPECT_EQ(glyph.rows[i], 0);
+        const bool blank = std::all_of(glyph.rows, glyph.rows + 16, [](std::uint8_t row) { return row == 0; });
+        EXPECT_EQ(blank, expected != U'A') << static_cast<unsigned>(expected);
     }
-    // A control byte takes a blank cell too, yet stays itself in UTF-8.
-    EXPECT_EQ(cp949::NextCharacter("\n", 1, &glyph, &codePoint), 1);
-    EXPECT_EQ(codePoint, U'\n');
-    EXPECT_EQ(glyph.width, 8);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(glyph.rows[i], 0);
 }
 
 TEST(Cp949, ToUtf8)

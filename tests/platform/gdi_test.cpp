@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,33 +17,27 @@ namespace {
 
 struct HexGlyph {
     int width = 0;
-    std::vector<std::string> rows;  // '#' for ink, '.' for none
+    std::vector<unsigned> rows;  // bit (width - 1 - column) set for ink
 };
+
+const HexGlyph kBlank{8, std::vector<unsigned>(16, 0)};
 
 HexGlyph UnifontGlyph(unsigned codePoint)
 {
     char prefix[16];
     std::snprintf(prefix, sizeof prefix, "%04X:", codePoint);
     std::ifstream in(TUMBLOX_UNIFONT_HEX);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind(prefix, 0) != 0) continue;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with(prefix)) continue;
         const std::string digits = line.substr(line.find(':') + 1);
-        HexGlyph glyph;
-        glyph.width = digits.size() == 32 ? 8 : 16;
-        const int perRow = glyph.width / 4;
-        for (int row = 0; row < 16; ++row) {
-            std::string pixels;
-            for (int d = 0; d < perRow; ++d) {
-                const int nibble = std::stoi(digits.substr(row * perRow + d, 1), nullptr, 16);
-                for (int bit = 3; bit >= 0; --bit) pixels += (nibble >> bit) & 1 ? '#' : '.';
-            }
-            glyph.rows.push_back(pixels);
-        }
+        HexGlyph glyph{digits.size() == 32 ? 8 : 16, {}};
+        const std::size_t perRow = glyph.width / 4;
+        for (std::size_t row = 0; row < 16; ++row)
+            glyph.rows.push_back(static_cast<unsigned>(std::stoul(digits.substr(row * perRow, perRow), nullptr, 16)));
         return glyph;
     }
     ADD_FAILURE() << "no glyph for " << prefix;
-    return {};
+    return kBlank;
 }
 
 constexpr std::uint16_t kGrey = 0x1234;
@@ -73,14 +68,14 @@ protected:
     std::uint16_t White() const { return GetParam() ? 0xFFFF : 0x7FFF; }
     std::uint16_t Red() const { return GetParam() ? 0xF800 : 0x7C00; }
 
-    // Every pixel of the glyph's cell at (left, top): ink in `ink`, the rest `paper`.
+    // Every pixel of the glyph's cell at (left, top) on the surface: `ink` or `paper`.
     void ExpectGlyph(const HexGlyph& glyph, int left, int top, std::uint16_t ink, std::uint16_t paper)
     {
         for (int row = 0; row < 16; ++row)
             for (int column = 0; column < glyph.width; ++column) {
                 const int x = left + column, y = top + row;
                 if (x < 0 || y < 0 || x >= 64 || y >= 32) continue;
-                const bool inked = glyph.rows[row][column] == '#';
+                const bool inked = glyph.rows[row] >> (glyph.width - 1 - column) & 1;
                 ASSERT_EQ(At(x, y), inked ? ink : paper) << "column " << column << " row " << row;
             }
     }
@@ -116,32 +111,26 @@ TEST_P(Gdi, SetPixelTruncatesToTheScreenLayout)
     EXPECT_EQ(SetTextColor(dc, RGB(4, 5, 6)), RGB(1, 2, 3));
 }
 
-TEST_P(Gdi, TransparentTextDrawsInkOnlyWhereUnifontHasIt)
-{
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(255, 255, 255));
-    ASSERT_TRUE(TextOutA(dc, 3, 5, "Ag", 2));
-    ExpectGlyph(UnifontGlyph('A'), 3, 5, White(), kGrey);
-    ExpectGlyph(UnifontGlyph('g'), 11, 5, White(), kGrey);
-    int ink = 0;
-    for (char c : {'A', 'g'})
-        for (const std::string& row : UnifontGlyph(c).rows) ink += static_cast<int>(std::count(row.begin(), row.end(), '#'));
-    EXPECT_EQ(PixelsNotGrey(), ink);
-}
-
-// Each cell is filled with white first: eight wide for a single byte, sixteen for Hangul.
-TEST_P(Gdi, OpaqueTextFillsEachCellWithWhiteFirst)
+// Opaque text fills each cell with white first: eight wide for a single byte, sixteen for
+// Hangul. Transparent text draws ink only.
+TEST_P(Gdi, TextIsUnifontsGlyphsInCellsOfTheirWidth)
 {
     SetTextColor(dc, RGB(255, 0, 0));
-    ASSERT_TRUE(TextOutA(dc, 0, 0, "x1", 2));
-    ExpectGlyph(UnifontGlyph('x'), 0, 0, Red(), White());
-    ExpectGlyph(UnifontGlyph('1'), 8, 0, Red(), White());
-    ASSERT_TRUE(TextOutA(dc, 2, 16, "\xC7\xD1" "A", 3));  // U+D55C, then A beside it
+    ASSERT_TRUE(TextOutA(dc, 2, 0, "x\xC7\xD1" "A", 4));  // U+D55C between x and A
     const HexGlyph han = UnifontGlyph(0xD55C);
     ASSERT_EQ(han.width, 16);
-    ExpectGlyph(han, 2, 16, Red(), White());
-    ExpectGlyph(UnifontGlyph('A'), 18, 16, Red(), White());
-    EXPECT_EQ(PixelsNotGrey(), 16 * 16 + 24 * 16);  // the cells, nothing beyond
+    ExpectGlyph(UnifontGlyph('x'), 2, 0, Red(), White());
+    ExpectGlyph(han, 10, 0, Red(), White());
+    ExpectGlyph(UnifontGlyph('A'), 26, 0, Red(), White());
+    EXPECT_EQ(PixelsNotGrey(), 32 * 16);  // the cells, nothing beyond
+
+    SetBkMode(dc, TRANSPARENT);
+    ASSERT_TRUE(TextOutA(dc, 3, 16, "g", 1));
+    const HexGlyph g = UnifontGlyph('g');
+    ExpectGlyph(g, 3, 16, Red(), kGrey);
+    int ink = 0;
+    for (unsigned row : g.rows) ink += std::popcount(row);
+    EXPECT_EQ(PixelsNotGrey(), 32 * 16 + ink);
 }
 
 TEST_P(Gdi, ABytePairThatIsNoCharacterDrawsBlankCells)
@@ -149,15 +138,14 @@ TEST_P(Gdi, ABytePairThatIsNoCharacterDrawsBlankCells)
     SetTextColor(dc, RGB(0, 0, 0));
     // 0xFF is never a character; 0xC7 0x20 is no pair, so 0xC7 is alone and the space follows.
     ASSERT_TRUE(TextOutA(dc, 0, 0, "\xFF" "A" "\xC7 ", 4));
-    const HexGlyph blank{8, std::vector<std::string>(16, std::string(8, '.'))};
-    ExpectGlyph(blank, 0, 0, 0, White());
+    ExpectGlyph(kBlank, 0, 0, 0, White());
     ExpectGlyph(UnifontGlyph('A'), 8, 0, 0, White());
-    ExpectGlyph(blank, 16, 0, 0, White());
+    ExpectGlyph(kBlank, 16, 0, 0, White());
     ExpectGlyph(UnifontGlyph(' '), 24, 0, 0, White());
     EXPECT_EQ(At(32, 0), kGrey);
     // A lead byte cut off by the length is one blank cell too.
     ASSERT_TRUE(TextOutA(dc, 40, 16, "\xC7\xD1", 1));
-    ExpectGlyph(blank, 40, 16, 0, White());
+    ExpectGlyph(kBlank, 40, 16, 0, White());
     EXPECT_EQ(At(48, 16), kGrey);
 }
 
