@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
+#include <utility>
 
 #include "display_fixture.h"
 #include "gfx/pixel_channels.h"
 #include "reference_blend.h"
 
 namespace {
-
-using EffectsTest = LayoutTest;
 
 TEST(DivideBy100, ExactOverItsWholeRange)
 {
@@ -18,146 +18,138 @@ TEST(DivideBy100, ExactOverItsWholeRange)
     static_assert(63 * 100 <= 43599);
 }
 
-// One source pixel blended onto one destination pixel at (5, 5) of a canvas.
-std::uint16_t BlendOne(std::uint16_t source, std::uint16_t dest, int weight)
+struct Rgb {
+    unsigned red, green, blue;
+};
+
+std::uint16_t ColourOf(Rgb c)
 {
-    Surface sprite;
-    EXPECT_EQ(sprite.Create(4, 1), 1);
-    sprite.Fill(source);
-    Canvas canvas(640, 480);
-    canvas.Fill(dest);
-    if (weight < 0)
-        EXPECT_EQ(sprite.BlendAddTo(canvas, 5, 5), 1);
-    else
-        EXPECT_EQ(sprite.BlendPercentTo(canvas, 5, 5, static_cast<std::uint8_t>(weight)), 1);
-    EXPECT_EQ(canvas.GetPixel(4, 5), dest);
-    EXPECT_EQ(canvas.GetPixel(9, 5), dest);
-    return canvas.GetPixel(5, 5);
+    return Colour(c.red, c.green, c.blue);
 }
 
-TEST_P(EffectsTest, AddSaturatesAtTheLayoutsMaxima)
+using EffectsTest = LayoutTest;
+
+constexpr int kAdd = -1;  // in place of a weight: the additive blend
+
+// One source pixel, keyed or not, added or blended at a weight onto one destination pixel.
+TEST_P(EffectsTest, BlendsTruncateEachQuotientAndSaturate)
 {
-    const unsigned greenMax = TheDisplay.is565 ? 63 : 31;
-    EXPECT_EQ(BlendOne(Colour(20, 20, 5), Colour(20, 15, 5), -1), Colour(31, std::min(35u, greenMax), 10));
-    EXPECT_EQ(BlendOne(Colour(1, 2, 3), Colour(4, 5, 6), -1), Colour(5, 7, 9));
+    struct Case {
+        Rgb source, dest;
+        int weight;
+        bool keyed;
+        Rgb expected;
+    };
+    const Case cases[] = {
+        {{20, 20, 5}, {20, 15, 5}, kAdd, false, {31, std::min<unsigned>(35, TheDisplay.greenMax), 10}},
+        {{1, 2, 3}, {4, 5, 6}, kAdd, true, {4, 5, 6}},
+        // 31 x 30 / 100 = 9 and 10 x 70 / 100 = 7; 1 x 30 / 100 and 1 x 70 / 100 are both 0.
+        {{31, 31, 31}, {10, 10, 10}, 30, false, {16, 16, 16}},
+        {{1, 1, 1}, {1, 1, 1}, 30, false, {0, 0, 0}},
+        {{20, 3, 17}, {6, 29, 0}, 100, false, {20, 3, 17}},
+        {{20, 3, 17}, {6, 29, 0}, 100, true, {6, 29, 0}},
+        {{20, 3, 17}, {6, 29, 0}, 0, false, {6, 29, 0}},
+        // Above 100 the weight is 100: the source is copied rather than the sum wrapping.
+        {{20, 3, 17}, {6, 29, 0}, 101, false, {20, 3, 17}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+        Surface sprite;
+        ASSERT_EQ(sprite.Create(4, 1), 1);
+        sprite.Fill(ColourOf(c.source));
+        if (c.keyed) sprite.SetColorKey(ColourOf(c.source));
+        Canvas canvas(640, 480);
+        canvas.Fill(ColourOf(c.dest));
+        if (c.weight == kAdd)
+            sprite.BlendAddTo(canvas, 5, 5);
+        else
+            sprite.BlendPercentTo(canvas, 5, 5, static_cast<std::uint8_t>(c.weight));
+        EXPECT_EQ(canvas.GetPixel(5, 5), ColourOf(c.expected));
+    }
 }
 
-TEST_P(EffectsTest, WeightedQuotientsAreTruncatedOneByOne)
-{
-    // 31 x 30 / 100 = 9 and 10 x 70 / 100 = 7; 1 x 30 / 100 and 1 x 70 / 100 are both 0.
-    EXPECT_EQ(BlendOne(Colour(31, 31, 31), Colour(10, 10, 10), 30), Colour(16, 16, 16));
-    EXPECT_EQ(BlendOne(Colour(1, 1, 1), Colour(1, 1, 1), 30), 0);
-    EXPECT_EQ(BlendOne(Colour(20, 3, 17), Colour(6, 29, 0), 100), Colour(20, 3, 17));
-    EXPECT_EQ(BlendOne(Colour(20, 3, 17), Colour(6, 29, 0), 0), Colour(6, 29, 0));
-    // Above 100 the weight is 100: the source is copied rather than the sum wrapping.
-    EXPECT_EQ(BlendOne(Colour(20, 3, 17), Colour(6, 29, 0), 101), Colour(20, 3, 17));
-    EXPECT_EQ(BlendOne(Colour(20, 3, 17), Colour(6, 29, 0), 255), Colour(20, 3, 17));
-}
-
+// Each channel moves by up to four, stopping at 0 or at its maximum, over the whole screen.
 TEST_P(EffectsTest, FadeMovesEachChannelByUpToFourWithinItsRange)
 {
-    const unsigned greenMax = TheDisplay.is565 ? 63 : 31;
-    Canvas darker(640, 480);
-    darker.PutPixel(0, 0, Colour(3, greenMax == 63 ? 40 : 20, 31));
-    darker.PutPixel(639, 479, Colour(4, 5, 1));
-    darker.FadeStep(0);
-    EXPECT_EQ(darker.GetPixel(0, 0), Colour(0, greenMax == 63 ? 36 : 16, 27));
-    EXPECT_EQ(darker.GetPixel(639, 479), Colour(0, 1, 0));
-    EXPECT_EQ(darker.GetPixel(1, 0), 0);  // black stays black
-
-    Canvas brighter(640, 480);
-    brighter.PutPixel(0, 0, Colour(10, greenMax - 2, 0));  // 5-6-5: green 61 becomes 63
-    brighter.PutPixel(639, 479, Colour(31, greenMax, 28));
-    brighter.FadeStep(1);
-    EXPECT_EQ(brighter.GetPixel(0, 0), Colour(14, greenMax, 4));
-    EXPECT_EQ(brighter.GetPixel(639, 479), Colour(31, greenMax, 31));  // maxima stay
-    EXPECT_EQ(brighter.GetPixel(1, 0), Colour(4, 4, 4));
-}
-
-// A smaller picture fades where it is; a larger one only within the 640x480 screen area.
-TEST_P(EffectsTest, FadeKeepsToTheSurfaceAndTheScreenArea)
-{
-    Surface small;
-    ASSERT_EQ(small.Create(100, 50), 1);
-    small.Fill(Colour(10, 10, 10));
-    small.FadeStep(1);
-    EXPECT_EQ(PixelsOf(small), std::vector<std::uint16_t>(100 * 50, Colour(14, 14, 14)));
-
-    Canvas big(800, 600);
-    big.Fill(Colour(10, 10, 10));
-    big.FadeStep(0);
-    EXPECT_EQ(big.GetPixel(639, 479), Colour(6, 6, 6));
-    EXPECT_EQ(big.GetPixel(640, 479), Colour(10, 10, 10));
-    EXPECT_EQ(big.GetPixel(639, 480), Colour(10, 10, 10));
+    const unsigned g = TheDisplay.greenMax;
+    struct Case {
+        Rgb before;
+        bool brighten;
+        Rgb after;
+    };
+    const Case cases[] = {
+        {{3, 20, 31}, false, {0, 16, 27}}, {{4, 5, 1}, false, {0, 1, 0}},    {{0, 0, 0}, false, {0, 0, 0}},
+        {{10, g - 2, 0}, true, {14, g, 4}}, {{31, g, 28}, true, {31, g, 31}}, {{0, 0, 0}, true, {4, 4, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+        Canvas canvas(640, 480);
+        canvas.Fill(ColourOf(c.before));
+        canvas.FadeStep(c.brighten);
+        EXPECT_EQ(PixelsOf(canvas), std::vector<std::uint16_t>(640 * 480, ColourOf(c.after)));
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
 // The fast blends and fade against the plain per-pixel rules, on random pictures, places and
 // weights. Raw random words also exercise 5-5-5 pixels with their top bit set.
 
-class RandomPictures {
-public:
-    explicit RandomPictures(unsigned seed) : random_(seed) {}
+int Between(std::mt19937& random, int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(random);
+}
 
-    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+// Random words, one in eight of them the key.
+void Scatter(std::mt19937& random, Surface& s, std::uint16_t key)
+{
+    for (int i = 0; i < s.width * s.height; ++i)
+        s.pixels[i] = Between(random, 0, 7) == 0 ? key : static_cast<std::uint16_t>(Between(random, 0, 0xFFFF));
+}
 
-    void Scatter(Surface& s, std::uint16_t key)
-    {
-        for (int i = 0; i < s.width * s.height; ++i)
-            s.pixels[i] = Between(0, 7) == 0 ? key : static_cast<std::uint16_t>(Between(0, 0xFFFF));
-    }
-
-private:
-    std::mt19937 random_;
-};
+// A destination and its copy, for the fast and the plain version to draw on.
+void Twins(std::mt19937& random, Surface& fast, Surface& plain, int width, int height, std::uint16_t key)
+{
+    ASSERT_EQ(fast.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
+    ASSERT_EQ(plain.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
+    Scatter(random, fast, key);
+    std::memcpy(plain.pixels, fast.pixels, 2u * width * height);
+}
 
 // Many random sprites, keyed or not, on random destinations at random places, partly or
-// wholly off them, by both versions.
-void CompareBlends(RandomPictures& r)
+// wholly off them; then fades of screen-sized, smaller and larger pictures.
+void CompareWithThePlainRules(unsigned seed)
 {
+    std::mt19937 r(seed);
     for (int round = 0; round < 300; ++round) {
         Surface sprite;
-        const auto w = static_cast<std::uint16_t>(4 * r.Between(1, 20));
-        const auto h = static_cast<std::uint16_t>(r.Between(1, 40));
-        ASSERT_EQ(sprite.Create(w, h), 1);
-        const auto key = static_cast<std::uint16_t>(r.Between(0, 0xFFFF));
-        r.Scatter(sprite, key);
-        if (r.Between(0, 3) != 0) sprite.SetColorKey(key);
+        const int w = 4 * Between(r, 1, 20);
+        const int h = Between(r, 1, 40);
+        ASSERT_EQ(sprite.Create(static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h)), 1);
+        const auto key = static_cast<std::uint16_t>(Between(r, 0, 0xFFFF));
+        Scatter(r, sprite, key);
+        if (Between(r, 0, 3) != 0) sprite.SetColorKey(key);
 
-        const auto destW = static_cast<std::uint16_t>(r.Between(0, 1) ? 640 : 4 * r.Between(1, 40));
-        const auto destH = static_cast<std::uint16_t>(r.Between(0, 1) ? 480 : r.Between(1, 90));
+        const int destW = Between(r, 0, 1) ? 640 : 4 * Between(r, 1, 40);
+        const int destH = Between(r, 0, 1) ? 480 : Between(r, 1, 90);
         Surface fast;
         Surface plain;
-        ASSERT_EQ(fast.Create(destW, destH), 1);
-        ASSERT_EQ(plain.Create(destW, destH), 1);
-        r.Scatter(fast, key);
-        std::memcpy(plain.pixels, fast.pixels, 2u * destW * destH);
-
-        const auto x = static_cast<std::int16_t>(r.Between(-w - 4, destW + 4));
-        const auto y = static_cast<std::int16_t>(r.Between(-h - 4, destH + 4));
+        Twins(r, fast, plain, destW, destH, key);
+        const auto x = static_cast<std::int16_t>(Between(r, -w - 4, destW + 4));
+        const auto y = static_cast<std::int16_t>(Between(r, -h - 4, destH + 4));
         if (round % 2) {
             sprite.BlendAddTo(fast, x, y);
             reference::BlendAdd(sprite, plain, x, y);
         } else {
-            const auto weight = static_cast<std::uint8_t>(r.Between(0, 100));
+            const auto weight = static_cast<std::uint8_t>(Between(r, 0, 100));
             sprite.BlendPercentTo(fast, x, y, weight);
             reference::BlendPercent(sprite, plain, x, y, weight);
         }
         ASSERT_EQ(PixelsOf(fast), PixelsOf(plain)) << "round " << round << " at " << x << "," << y;
     }
-}
-
-void CompareFades(RandomPictures& r)
-{
-    for (const auto& size : {std::pair<int, int>{640, 480}, {100, 30}, {800, 500}}) {
-        const auto w = static_cast<std::uint16_t>(size.first);
-        const auto h = static_cast<std::uint16_t>(size.second);
+    for (const auto& [w, h] : {std::pair{640, 480}, {100, 30}, {800, 500}}) {
         Surface fast;
         Surface plain;
-        ASSERT_EQ(fast.Create(w, h), 1);
-        ASSERT_EQ(plain.Create(w, h), 1);
-        r.Scatter(fast, 0);
-        std::memcpy(plain.pixels, fast.pixels, 2u * w * h);
+        Twins(r, fast, plain, w, h, 0);
         for (const bool brighten : {true, false, true}) {
             fast.FadeStep(brighten);
             reference::Fade(plain, brighten);
@@ -166,34 +158,22 @@ void CompareFades(RandomPictures& r)
     }
 }
 
-using Randomised = LayoutTest;
-
-TEST_P(Randomised, BlendsMatchThePlainRules)
+TEST_P(EffectsTest, FastVersionsMatchThePlainRules)
 {
-    RandomPictures r(GetParam() ? 565 : 555);
-    CompareBlends(r);
-}
-
-TEST_P(Randomised, FadeMatchesThePlainRules)
-{
-    RandomPictures r(GetParam() ? 5650 : 5550);
-    CompareFades(r);
+    CompareWithThePlainRules(GetParam() ? 565 : 555);
 }
 
 // A display that never found its layout keeps 5-5-5 with the start maxima (green up to 63);
 // the fast paths must reproduce the plain arithmetic there too.
-TEST(RandomisedPartialDisplay, MatchesThePlainRules)
+TEST(PartialDisplay, FastVersionsMatchThePlainRules)
 {
     headless::FailCall(host::Call::GetAttachedSurface);
     ASSERT_EQ(InitDisplay(), 0);
     ASSERT_EQ(TheDisplay.is565, 0);
     ASSERT_EQ(TheDisplay.greenMax, 63);
-    RandomPictures r(63);
-    CompareBlends(r);
-    CompareFades(r);
+    CompareWithThePlainRules(63);
 }
 
 INSTANTIATE_LAYOUTS(EffectsTest);
-INSTANTIATE_LAYOUTS(Randomised);
 
 }  // namespace

@@ -3,6 +3,8 @@
 // compare them and the benchmark measures the difference.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "gfx/display.h"
@@ -10,11 +12,8 @@
 
 namespace reference {
 
-struct Channels {
-    std::uint16_t red;
-    std::uint16_t green;
-    std::uint16_t blue;
-};
+// Red, green and blue.
+using Channels = std::array<std::uint16_t, 3>;
 
 inline Channels Split(std::uint16_t p)
 {
@@ -28,18 +27,20 @@ inline Channels Split(std::uint16_t p)
 inline std::uint16_t Build(Channels c)
 {
     const unsigned redShift = TheDisplay.is565 ? 6 : 5;
-    return static_cast<std::uint16_t>((((c.red << redShift) | c.green) << 5) | c.blue);
+    return static_cast<std::uint16_t>((((c[0] << redShift) | c[1]) << 5) | c[2]);
 }
 
-inline std::uint16_t Limit(std::uint16_t value, std::uint16_t max)
+inline Channels Maxima()
 {
-    return value > max ? max : value;
+    return {TheDisplay.redMax, TheDisplay.greenMax, TheDisplay.blueMax};
 }
 
-// Visits every source pixel that lands inside dest's clip rectangle and is not the key.
+// Visits every source pixel that lands inside dest's clip rectangle and is not the key, and
+// mixes each channel with mix(source, dest, max).
 template <class Mix>
 void BlendEach(Surface& source, Surface& dest, std::int16_t x, std::int16_t y, Mix mix)
 {
+    const Channels max = Maxima();
     source.Lock();
     for (int row = 0; row < source.height; ++row) {
         for (int col = 0; col < source.width; ++col) {
@@ -52,8 +53,8 @@ void BlendEach(Surface& source, Surface& dest, std::int16_t x, std::int16_t y, M
             std::uint16_t* d = dest.pixels + (dest.pitch * dy) / 2 + dx;
             const Channels a = Split(s);
             const Channels b = Split(*d);
-            const Channels c{mix(a.red, b.red, TheDisplay.redMax), mix(a.green, b.green, TheDisplay.greenMax),
-                             mix(a.blue, b.blue, TheDisplay.blueMax)};
+            Channels c;
+            for (int i = 0; i < 3; ++i) c[i] = mix(a[i], b[i], max[i]);
             FillPixelRun(d, Build(c), 1);
         }
     }
@@ -63,7 +64,7 @@ void BlendEach(Surface& source, Surface& dest, std::int16_t x, std::int16_t y, M
 inline void BlendAdd(Surface& source, Surface& dest, std::int16_t x, std::int16_t y)
 {
     BlendEach(source, dest, x, y, [](std::uint16_t s, std::uint16_t d, std::uint16_t max) {
-        return Limit(static_cast<std::uint16_t>(s + d), max);
+        return std::min(static_cast<std::uint16_t>(s + d), max);
     });
 }
 
@@ -73,31 +74,27 @@ inline void BlendPercent(Surface& source, Surface& dest, std::int16_t x, std::in
     BlendEach(source, dest, x, y, [weight](std::uint16_t s, std::uint16_t d, std::uint16_t max) {
         const std::int32_t c = (static_cast<std::int32_t>(s) * weight) / 100 +
                                (static_cast<std::int32_t>(d) * (100 - weight)) / 100;
-        return Limit(static_cast<std::uint16_t>(c), max);
+        return std::min(static_cast<std::uint16_t>(c), max);
     });
 }
 
-inline std::uint16_t FadeChannel(std::uint16_t v, std::uint16_t max, bool brighten)
-{
-    for (int i = 0; i < 4; ++i) {
-        if (brighten && v < max) ++v;
-        if (!brighten && v != 0) --v;
-    }
-    return v;
-}
-
-// Over the fixed 640x480 area, reads limited to the surface.
+// Four steps of one level, stopping at the maximum or at 0; over the fixed 640x480 area,
+// reads limited to the surface.
 inline void Fade(Surface& surface, bool brighten)
 {
+    const Channels max = Maxima();
     for (int y = 0; y < 480 && y < surface.height; ++y) {
         for (int x = 0; x < 640 && x < surface.width; ++x) {
             const auto px = static_cast<std::int16_t>(x);
             const auto py = static_cast<std::int16_t>(y);
-            const Channels p = Split(surface.GetPixel(px, py));
-            surface.PutPixel(px, py,
-                             Build({FadeChannel(p.red, TheDisplay.redMax, brighten),
-                                    FadeChannel(p.green, TheDisplay.greenMax, brighten),
-                                    FadeChannel(p.blue, TheDisplay.blueMax, brighten)}));
+            Channels p = Split(surface.GetPixel(px, py));
+            for (int i = 0; i < 3; ++i) {
+                for (int step = 0; step < 4; ++step) {
+                    if (brighten && p[i] < max[i]) ++p[i];
+                    if (!brighten && p[i] != 0) --p[i];
+                }
+            }
+            surface.PutPixel(px, py, Build(p));
         }
     }
 }
