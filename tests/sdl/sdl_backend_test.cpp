@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -10,13 +11,13 @@
 
 namespace {
 
-using sdlhost::FitFrame;
+using namespace sdlhost;
 
 TEST(FrameFit, KeepsTheAspectBetweenBlackBars)
 {
     struct Case {
         int outputWidth, outputHeight;
-        sdlhost::FitRect expected;
+        std::array<int, 4> expected;  // x, y, width, height
     };
     const Case cases[] = {
         {640, 480, {0, 0, 640, 480}},
@@ -26,30 +27,29 @@ TEST(FrameFit, KeepsTheAspectBetweenBlackBars)
         {1, 1, {0, 0, 1, 1}},
     };
     for (const Case& c : cases) {
-        const sdlhost::FitRect fit = FitFrame(c.outputWidth, c.outputHeight);
-        EXPECT_EQ(fit.x, c.expected.x) << c.outputWidth << "x" << c.outputHeight;
-        EXPECT_EQ(fit.y, c.expected.y) << c.outputWidth << "x" << c.outputHeight;
-        EXPECT_EQ(fit.width, c.expected.width) << c.outputWidth << "x" << c.outputHeight;
-        EXPECT_EQ(fit.height, c.expected.height) << c.outputWidth << "x" << c.outputHeight;
+        const FitRect fit = FitFrame(c.outputWidth, c.outputHeight);
+        EXPECT_EQ((std::array{fit.x, fit.y, fit.width, fit.height}), c.expected)
+            << c.outputWidth << "x" << c.outputHeight;
     }
 }
 
+// A whole multiple of the picture that leaves a tenth of the desktop free each way.
 TEST(FrameFit, LeavingFullScreenGivesAWholeMultipleThatFits)
 {
-    EXPECT_EQ(sdlhost::WindowedSize(1920, 1080).width, 1280);  // 1440x960 would not leave room
-    EXPECT_EQ(sdlhost::WindowedSize(3840, 2160).height, 1920);
-    EXPECT_EQ(sdlhost::WindowedSize(800, 600).width, 640);
-    EXPECT_EQ(sdlhost::WindowedSize(320, 200).width, 640);  // never smaller than the picture
+    EXPECT_EQ(WindowedSize(1920, 1080).width, 1280);  // 1440x960 would not leave room
+    EXPECT_EQ(WindowedSize(1920, 960).width, 640);    // nor would 1280x960 here
+    EXPECT_EQ(WindowedSize(3840, 2160).height, 1920);
+    EXPECT_EQ(WindowedSize(320, 200).width, 640);  // never smaller than the picture
 }
 
 TEST(MouseMotion, OneSweepIsTheSameDistanceAtAnyScaleAndNothingIsLost)
 {
-    sdlhost::MouseMotion motion;
+    MouseMotion motion;
     int moved = 0;
     for (int i = 0; i < 1280; ++i) moved += motion.Convert(1, 0, 2.0).dx;  // a slow hand at 2x
     EXPECT_EQ(moved, 640);
 
-    sdlhost::MouseMotion back;
+    MouseMotion back;
     EXPECT_EQ(back.Convert(-3, 5, 2.0).dx, -1);
     EXPECT_EQ(back.Convert(-1, 0, 2.0).dx, -1);  // the half pixel kept from the first event
     EXPECT_EQ(back.Convert(0, 1, 2.0).dy, 1);  // 2.5 gave 2 at first, its half comes now
@@ -58,21 +58,16 @@ TEST(MouseMotion, OneSweepIsTheSameDistanceAtAnyScaleAndNothingIsLost)
 
 TEST(TexturePixels, WidensEachChannelByRepeatingItsTopBits)
 {
-    EXPECT_EQ(sdlhost::Xrgb8888From565(0xFFFF), 0xFFFFFFu);
-    EXPECT_EQ(sdlhost::Xrgb8888From565(0x0000), 0x000000u);
-    EXPECT_EQ(sdlhost::Xrgb8888From565(0xF800), 0xFF0000u);
-    EXPECT_EQ(sdlhost::Xrgb8888From565(0x0020), 0x000400u);    // green 1 of 63
-    EXPECT_EQ(sdlhost::Xrgb8888From565(0x8410), 0x848284u);    // 16, 32, 16
-    const std::vector<std::uint16_t> row{0x001F, 0x07E0, 0x1234};
+    const std::vector<std::uint16_t> row{0xFFFF, 0x0000, 0xF800, 0x07E0, 0x001F, 0x0020, 0x8410};
     std::vector<std::uint32_t> wide(row.size());
-    sdlhost::ConvertRow565ToXrgb8888(row.data(), wide.data(), row.size());
-    EXPECT_EQ(wide, (std::vector<std::uint32_t>{0x0000FFu, 0x00FF00u, sdlhost::Xrgb8888From565(0x1234)}));
+    ConvertRow565ToXrgb8888(row.data(), wide.data(), row.size());
+    // Green 1 of 63 is 4 of 255; 16, 32, 16 are 0x84, 0x82, 0x84.
+    EXPECT_EQ(wide, (std::vector<std::uint32_t>{0xFFFFFF, 0, 0xFF0000, 0x00FF00, 0x0000FF, 0x000400, 0x848284}));
+    EXPECT_EQ(Xrgb8888From565(0x8410), 0x848284u);
 }
 
 TEST(TexturePixels, TakesFiveSixFiveOnlyWhereTheRendererUsesItAsItIs)
 {
-    using sdlhost::ChooseTextureLayout;
-    using sdlhost::TextureLayout;
     EXPECT_EQ(ChooseTextureLayout(true, true, false), TextureLayout::Xrgb8888);
     EXPECT_EQ(ChooseTextureLayout(true, false, true), TextureLayout::Rgb565);
     EXPECT_EQ(ChooseTextureLayout(false, true, false), TextureLayout::Rgb565);
@@ -81,13 +76,12 @@ TEST(TexturePixels, TakesFiveSixFiveOnlyWhereTheRendererUsesItAsItIs)
 
 TEST(FrameMailbox, TheNewestFrameWinsAndAClosedMailboxTakesNoMore)
 {
-    sdlhost::FrameMailbox mailbox;
-    std::vector<std::uint16_t> first(sdlhost::kFramePixels, 1);
-    std::vector<std::uint16_t> second(sdlhost::kFramePixels, 2);
-    first.back() = 7;
+    FrameMailbox mailbox;
+    std::vector<std::uint16_t> first(kFramePixels, 1);
+    std::vector<std::uint16_t> second(kFramePixels, 2);
     mailbox.Post(first.data());
     mailbox.Post(second.data());  // the first was never taken: it is not shown
-    std::vector<std::uint16_t> shown(sdlhost::kFramePixels, 0);
+    std::vector<std::uint16_t> shown(kFramePixels, 0);
     ASSERT_TRUE(mailbox.Take(shown));
     EXPECT_EQ(shown, second);
 
