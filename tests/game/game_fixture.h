@@ -3,29 +3,37 @@
 // presented frame and its moment on the virtual clock kept.
 #pragma once
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "gfx/surface.h"
+#include "game/board.h"
+#include "game/resources.h"
+#include "gfx/display.h"
+#include "platform/headless/headless.h"
+#include "sound/sounds.h"
 
 namespace gametest {
 
-// A pixel in the display's layout from 5-bit red and blue and a green of the layout's own
-// width (0-63 in 5-6-5, 0-31 in 5-5-5).
-std::uint16_t Pixel(unsigned red, unsigned green, unsigned blue);
-unsigned RedOf(std::uint16_t pixel);
-unsigned GreenOf(std::uint16_t pixel);
-unsigned BlueOf(std::uint16_t pixel);
-std::uint16_t Magenta();  // the block sprites' key
-std::uint16_t White();    // the flame and explosion frames' key, and the text colour
-
 // Writes rotation `rotation` of type `type`: four strings of four characters, 'X' filled.
-void SetShape(int type, int rotation, std::initializer_list<const char*> rows);
+inline void SetShape(int type, int rotation, std::initializer_list<const char*> rows) {
+    int r = 0;
+    for (const char* row : rows) {
+        for (int c = 0; c < kShapeSize; ++c) {
+            PieceShapeTable[ShapeElement(type, rotation, r, c)] = row[c] == 'X' ? 1 : 0;
+        }
+        ++r;
+    }
+}
 
 struct Probe {
     int x;
@@ -33,7 +41,7 @@ struct Probe {
 };
 
 // What a test keeps of each presented frame: its moment on the virtual clock, its CRC and
-// the pixels at the probe points the test asked for.
+// the pixels at the probe points.
 struct PresentedFrame {
     std::uint32_t clock;
     std::uint32_t crc;
@@ -42,32 +50,68 @@ struct PresentedFrame {
 
 class GameFixture : public ::testing::Test {
 protected:
-    void SetUpGame(bool is565);
-    void TearDown() override;
+    void SetUpGame(bool is565) {
+        headless::SetLayout565(is565);
+        ASSERT_EQ(InitDisplay(), 1);
+        CompositionCanvas = new Canvas(640, 480);
+        BackgroundCanvas = new Canvas(640, 480);
+        for (Canvas* canvas : {CompositionCanvas, BackgroundCanvas}) {
+            canvas->SetTextBkMode(1);
+            canvas->SetTextRGB(255, 255, 255);
+        }
+        headless::OnPresent([this](int, const std::uint16_t* pixels) {
+            PresentedFrame frame{headless::ClockNow(), headless::FrameCrc32(pixels), {}};
+            for (const Probe& probe : probes) {
+                frame.probes.push_back(pixels[probe.y * 640 + probe.x]);
+            }
+            presents.push_back(std::move(frame));
+        });
+    }
 
-    // A sprite filled with one colour; the number of surfaces made so far is kept, so that a
-    // test can make the next creation fail.
-    Surface* MakeSprite(std::uint16_t width, std::uint16_t height, std::uint16_t colour,
-                        std::uint16_t key);
-    // Starts the sound stand-in and loads the four effects from files made in the test's own
-    // folder, so that each play names its file.
-    void LoadSounds();
-    // The number (from 1) that the next surface creation will have.
-    int NextCreation() const { return creations_ + 1; }
+    void TearDown() override {
+        headless::OnPresent(nullptr);
+        sprites_.clear();
+        delete CompositionCanvas;
+        delete BackgroundCanvas;
+        ReleaseDisplay();
+        if (!folder_.empty()) {
+            std::filesystem::remove_all(folder_);
+        }
+    }
 
-    void SetProbes(std::vector<Probe> probes) { probes_ = std::move(probes); }
-    const std::vector<PresentedFrame>& Presents() const { return presents_; }
-    std::vector<std::string> PlayedSounds() const;  // the FSOUND_PlaySound lines only
+    Surface* MakeSprite(std::uint16_t width, std::uint16_t height, std::uint16_t colour) {
+        sprites_.push_back(std::make_unique<Surface>());
+        sprites_.back()->Create(width, height);
+        sprites_.back()->Fill(colour);
+        return sprites_.back().get();
+    }
+
+    // The number (from 1) the next surface creation will have: the primary surface and the
+    // two canvases came first, then the sprites.
+    int NextCreation() const { return 4 + static_cast<int>(sprites_.size()); }
+
+    // Starts the sound stand-in and loads the four effects from files made in a folder of
+    // the test's own, so that each play names its file; from then on the host's record of
+    // sound calls holds the plays alone.
+    void LoadSounds() {
+        char pattern[] = "/tmp/tumblox-game-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+        ASSERT_EQ(chdir(pattern), 0);
+        for (const char* name : {"Explo.Wav", "Flame.Wav", "Alpha.Wav", "Dynamic.Wav"}) {
+            std::ofstream file(name);
+        }
+        ASSERT_EQ(StartSoundLibrary(), 1);
+        LoadSamples();
+        headless::ClearRecords();
+    }
+
+    std::vector<Probe> probes;
+    std::vector<PresentedFrame> presents;
 
 private:
-    // Moves into a fresh folder of its own, removed at the end.
-    void EnterTempFolder();
-
-    std::vector<Surface*> sprites_;
-    std::vector<Probe> probes_;
-    std::vector<PresentedFrame> presents_;
+    std::vector<std::unique_ptr<Surface>> sprites_;
     std::string folder_;
-    int creations_ = 0;
 };
 
 }  // namespace gametest

@@ -1,5 +1,9 @@
 #include "game/game_tick.h"
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "game/board.h"
@@ -15,12 +19,6 @@ using gametest::SetShape;
 
 std::uint8_t& At(int row, int column) {
     return Board[row * kBoardColumns + column];
-}
-
-POINT Cursor() {
-    POINT point{};
-    GetCursorPos(&point);
-    return point;
 }
 
 // A bar lying in block row 1 that stands up in block column 1, and a square; no sprites, so
@@ -44,92 +42,66 @@ protected:
     }
 
     // The frame a tick presents with nothing on the board drawn: its status line only.
-    std::uint32_t StatusFrameCrc(int column, int row, int sensitivity, int counter) {
+    static std::uint32_t StatusFrameCrc(int column, int row, int sensitivity, int counter) {
         Canvas expected(640, 480);
         expected.SetTextBkMode(1);
         expected.SetTextRGB(255, 255, 255);
         expected.Printf(0, 0, text::StatusLine, column, row, sensitivity, counter);
         return headless::FrameCrc32(expected.pixels);
     }
-
-    void MoveCursorTo(int x) { FeedCursorPosition(x, 240); }
 };
 
+// Each frame shows the state before the tick's input; each idle tick waits its 10 ms and
+// one reading more on the virtual clock.
 TEST_F(GameTickTest, GravityComesInTheFiftyFirstTickAndTheCounterShowsOneToFiftyOne) {
     for (int tick = 1; tick <= 103; ++tick) {
+        SCOPED_TRACE(tick);
         ASSERT_EQ(GameTick(), 1);
-        EXPECT_EQ(FallingPiece.row, tick / 51) << "after tick " << tick;
-    }
-    ASSERT_EQ(Presents().size(), 103u);
-    for (int tick = 1; tick <= 103; ++tick) {
+        EXPECT_EQ(FallingPiece.row, tick / 51);
         const int counter = (tick - 1) % 51 + 1;
-        const int row = (tick - 1) / 51;  // the frame shows the state before the tick's input
-        EXPECT_EQ(Presents()[tick - 1].crc, StatusFrameCrc(5, row, 20, counter)) << "tick " << tick;
-    }
-    // Each idle tick waits its 10 ms, nothing more, on the virtual clock.
-    for (std::size_t i = 1; i < Presents().size(); ++i) {
-        EXPECT_EQ(Presents()[i].clock - Presents()[i - 1].clock, 11u) << "tick " << i + 1;
+        EXPECT_EQ(presents.back().crc, StatusFrameCrc(5, (tick - 1) / 51, 20, counter));
+        if (tick > 1) {
+            EXPECT_EQ(presents[tick - 1].clock - presents[tick - 2].clock, 11u);
+        }
     }
     EXPECT_EQ(TickControl.tickCounter, 1);
 }
 
-// Travel is measured from the reference, which moves only with a step: 20 px is not more
-// than 20, 21 gathered over two ticks is, 200 in one tick is still one column.
-TEST_F(GameTickTest, TravelMustExceedTheSensitivityAndMovesOneColumnAtMost) {
+// Travel is measured from the reference, which moves whenever a step is tried, blocked or
+// not: 20 px is not more than 20, 21 gathered over two ticks is, 200 in one tick is still
+// one column. At 639 and 0 the cursor comes back in at 1 and 638 on its own row, with no
+// step in that tick, and travel is measured afresh from there.
+TEST_F(GameTickTest, TheCursorStepsOneColumnPastTheSensitivityAndWrapsAtTheEdges) {
+    FallingPiece.column = 8;  // the bar fills columns 8-11, one from the right wall
     struct Step {
-        int cursorX, column, referenceX;
+        int x, y, cursorX, column, referenceX;
     };
-    for (const Step step : {Step{340, 5, 320}, {341, 6, 341}, {541, 7, 541}, {541, 7, 541}, {520, 6, 520},
-                            {500, 6, 520}}) {
-        MoveCursorTo(step.cursorX);
+    for (const Step s : {Step{340, 240, 340, 8, 320}, {341, 240, 341, 9, 341},
+                         {541, 240, 541, 9, 541},  // against the wall
+                         {551, 240, 551, 9, 541}, {521, 240, 521, 9, 541},
+                         {520, 240, 520, 8, 520}, {320, 240, 320, 7, 320},
+                         {639, 200, 1, 7, 1}, {0, 300, 638, 7, 638}, {617, 300, 617, 6, 617}}) {
+        SCOPED_TRACE(s.x);
+        FeedCursorPosition(s.x, s.y);
         GameTick();
-        EXPECT_EQ(FallingPiece.column, step.column) << "cursor at " << step.cursorX;
-        EXPECT_EQ(MouseState.referenceX, step.referenceX) << "cursor at " << step.cursorX;
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        EXPECT_EQ(cursor.x, s.cursorX);
+        EXPECT_EQ(cursor.y, s.y);
+        EXPECT_EQ(FallingPiece.column, s.column);
+        EXPECT_EQ(MouseState.referenceX, s.referenceX);
     }
-}
-
-TEST_F(GameTickTest, TheCursorWrapsAtBothEdgesWithoutMovingThePiece) {
-    FeedCursorPosition(639, 200);
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 5);
-    EXPECT_EQ(Cursor().x, 1);
-    EXPECT_EQ(Cursor().y, 200);
-    EXPECT_EQ(MouseState.referenceX, 1);
-
-    FeedCursorPosition(0, 300);
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 5);
-    EXPECT_EQ(Cursor().x, 638);
-    EXPECT_EQ(Cursor().y, 300);
-    EXPECT_EQ(MouseState.referenceX, 638);
-
-    FeedCursorPosition(638 - 21, 300);  // travel is measured from where the wrap landed
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 4);
-}
-
-TEST_F(GameTickTest, ABlockedMoveStillMovesTheReference) {
-    FallingPiece.column = 9;  // the bar fills columns 9-12, against the right wall
-    MoveCursorTo(350);
-    GameTick();
-    EXPECT_EQ(FallingPiece.column, 9);
-    EXPECT_EQ(MouseState.referenceX, 350);
-    MoveCursorTo(360);  // 10 px from the moved reference: no step tried
-    GameTick();
-    EXPECT_EQ(MouseState.referenceX, 350);
 }
 
 TEST_F(GameTickTest, SensitivityWrapsInEightBitsBothWays) {
     FeedKey(VK_NEXT, true);
-    for (int tick = 1; tick <= 10; ++tick) {
+    for (int tick = 1; tick <= 11; ++tick) {
         GameTick();
+        EXPECT_EQ(TickControl.mouseSensitivity, tick <= 10 ? 20 - 2 * tick : 254);
     }
-    EXPECT_EQ(TickControl.mouseSensitivity, 0);
-    GameTick();
-    EXPECT_EQ(TickControl.mouseSensitivity, 254);
     FeedKey(VK_NEXT, false);
     GameTick();
-    EXPECT_EQ(Presents().back().crc, StatusFrameCrc(5, 0, 254, 12));
+    EXPECT_EQ(presents.back().crc, StatusFrameCrc(5, 0, 254, 12));
 
     FeedKey(VK_PRIOR, true);
     GameTick();
@@ -141,11 +113,10 @@ TEST_F(GameTickTest, SensitivityWrapsInEightBitsBothWays) {
 
 TEST_F(GameTickTest, EscapeEndsTheTickAfterTheSidewaysStepAndBeforeEverythingElse) {
     TickControl.tickCounter = 50;
-    FeedKey(VK_ESCAPE, true);
-    FeedKey(VK_LBUTTON, true);
-    FeedKey(VK_RBUTTON, true);
-    FeedKey(VK_PRIOR, true);
-    MoveCursorTo(360);
+    for (int key : {VK_ESCAPE, VK_LBUTTON, VK_RBUTTON, VK_PRIOR}) {
+        FeedKey(key, true);
+    }
+    FeedCursorPosition(360, 240);
     EXPECT_EQ(GameTick(), 0);
     EXPECT_EQ(FallingPiece.column, 6);  // the step came first
     EXPECT_EQ(FallingPiece.row, 0);
@@ -155,37 +126,25 @@ TEST_F(GameTickTest, EscapeEndsTheTickAfterTheSidewaysStepAndBeforeEverythingEls
     EXPECT_EQ(TickControl.tickCounter, 51);  // no gravity, no reset
 }
 
+// One turn per press, 3 turning on to 0; a turn that does not fit is taken back and not
+// tried again until the button has been released.
 TEST_F(GameTickTest, TheRightButtonTurnsOncePerPress) {
-    FallingPiece.row = 10;
-    FeedKey(VK_RBUTTON, true);
-    for (int tick = 0; tick < 3; ++tick) {
+    struct Step {
+        int row;
+        bool held;
+        int rotation, latch;
+    };
+    for (const Step s : {Step{21, true, 0, 1},  // standing up would reach into the floor
+                         {10, true, 0, 1},      // now it would fit, but the button is held
+                         {10, false, 0, 0}, {10, true, 1, 1}, {10, true, 1, 1},
+                         {10, false, 1, 0}, {10, true, 2, 1}, {10, false, 2, 0},
+                         {10, true, 3, 1}, {10, false, 3, 0}, {10, true, 0, 1}}) {
+        FallingPiece.row = static_cast<std::int16_t>(s.row);
+        FeedKey(VK_RBUTTON, s.held);
         GameTick();
-        EXPECT_EQ(FallingPiece.rotation, 1);
-        EXPECT_EQ(TickControl.rightButtonLatch, 1);
+        EXPECT_EQ(FallingPiece.rotation, s.rotation);
+        EXPECT_EQ(TickControl.rightButtonLatch, s.latch);
     }
-    FeedKey(VK_RBUTTON, false);
-    GameTick();
-    EXPECT_EQ(TickControl.rightButtonLatch, 0);
-    FallingPiece.rotation = 3;
-    FeedKey(VK_RBUTTON, true);
-    GameTick();
-    EXPECT_EQ(FallingPiece.rotation, 0);  // 3 turns on to 0
-}
-
-TEST_F(GameTickTest, ARefusedTurnRestoresTheRotationAndIsNotRetriedWhileHeld) {
-    FallingPiece.row = 21;  // standing up would reach into the floor
-    FeedKey(VK_RBUTTON, true);
-    GameTick();
-    EXPECT_EQ(FallingPiece.rotation, 0);
-    EXPECT_EQ(TickControl.rightButtonLatch, 1);
-    FallingPiece.row = 10;  // now it would fit, but the button has not been released
-    GameTick();
-    EXPECT_EQ(FallingPiece.rotation, 0);
-    FeedKey(VK_RBUTTON, false);
-    GameTick();
-    FeedKey(VK_RBUTTON, true);
-    GameTick();
-    EXPECT_EQ(FallingPiece.rotation, 1);
 }
 
 TEST_F(GameTickTest, TheLeftButtonAndGravityEachStepInOneTick) {
@@ -199,38 +158,47 @@ TEST_F(GameTickTest, TheLeftButtonAndGravityEachStepInOneTick) {
     EXPECT_EQ(TickControl.tickCounter, 1);
 }
 
+// The bar, turned twice, lies on the floor: the button locks it, writing its type value
+// under its filled cells only, with the landing sound, and the next piece comes in at
+// column 5, row 0 in its first rotation, with a new next type drawn; gravity then moves it
+// in the same tick.
 TEST_F(GameTickTest, TheLeftButtonLocksAndGravityMovesTheNewPieceInTheSameTick) {
-    FallingPiece.row = 22;  // the bar lies on the floor
+    LoadSounds();
+    FallingPiece = {0, 6, 2, 3, 22};
+    At(22, 4) = 7;  // under an empty cell of the block: stays
+    At(23, 4) = 2;  // under a filled cell: overwritten
+    std::srand(99);
+    const int drawn = std::rand() % 7;
+    std::srand(99);
     TickControl.tickCounter = 50;
     FeedKey(VK_LBUTTON, true);
     GameTick();
     for (int c = 1; c <= 12; ++c) {
-        EXPECT_EQ(At(23, c), c >= 5 && c <= 8 ? 1 : 0) << "column " << c;
+        EXPECT_EQ(At(22, c), c == 4 ? 7 : 0) << "column " << c;
+        EXPECT_EQ(At(23, c), c >= 3 && c <= 6 ? 1 : 0) << "column " << c;
     }
-    EXPECT_EQ(FallingPiece.type, 1);
+    EXPECT_EQ(headless::SoundCalls(), std::vector<std::string>{"FSOUND_PlaySound -1 Dynamic.Wav"});
+    EXPECT_EQ(FallingPiece.type, 6);
+    EXPECT_EQ(FallingPiece.nextType, drawn);
+    EXPECT_EQ(FallingPiece.rotation, 0);
     EXPECT_EQ(FallingPiece.column, 5);
     EXPECT_EQ(FallingPiece.row, 1);
 }
 
+// Nothing refuses a piece that spawns over locked cells; it locks at row 0 over them.
 TEST_F(GameTickTest, APieceSpawnedOverLockedCellsLocksAtRowZeroOverThem) {
     for (int c = 5; c <= 8; ++c) {
         At(1, c) = 3;
-        At(2, c) = 3;
     }
-    FallingPiece = {0, 1, 0, 5, 20};
-    LockPiece();  // the square spawns over the locked cells; nothing refuses it
-    EXPECT_EQ(FallingPiece.type, 1);
-    EXPECT_EQ(FallingPiece.row, 0);
-    const std::int16_t third = FallingPiece.nextType;
+    FallingPiece = {1, 2, 0, 5, 0};  // the square, over row 1's locked cells
     FeedKey(VK_LBUTTON, true);
     GameTick();
-    EXPECT_EQ(At(0, 6), 2);
-    EXPECT_EQ(At(0, 7), 2);
-    EXPECT_EQ(At(1, 6), 2);  // the locked cells under it are replaced
-    EXPECT_EQ(At(1, 7), 2);
-    EXPECT_EQ(At(1, 5), 3);
-    EXPECT_EQ(At(1, 8), 3);
-    EXPECT_EQ(FallingPiece.type, third);
+    for (int c = 5; c <= 8; ++c) {
+        SCOPED_TRACE(c);
+        EXPECT_EQ(At(0, c), c == 6 || c == 7 ? 2 : 0);
+        EXPECT_EQ(At(1, c), c == 6 || c == 7 ? 2 : 3);
+    }
+    EXPECT_EQ(FallingPiece.type, 2);
     EXPECT_EQ(FallingPiece.row, 0);
 }
 

@@ -1,4 +1,4 @@
-#include <memory>
+#include <utility>
 
 #include "gfx/surface.h"
 #include "image_files.h"
@@ -11,17 +11,18 @@ namespace {
 struct PictureInPlace {
     ScratchDir dir;
     explicit PictureInPlace(const Bytes& file) {
-        std::ofstream(dir.path / "BACK1.Qsf", std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+        WriteBytes(dir.path / "BACK1.Qsf", file);
         EXPECT_EQ(chdir(dir.path.c_str()), 0);
     }
 };
 
-std::vector<std::uint16_t> AllPixels(const Surface& surface) {
+using Pixels = std::vector<std::uint16_t>;
+
+Pixels AllPixels(const Surface& surface) {
     return PixelsOf(surface.pixels, std::size_t{surface.width} * surface.height);
 }
 
-std::vector<std::uint16_t> Load(const Bytes& file) {
+Pixels Load(const Bytes& file) {
     PictureInPlace place(file);
     Surface picture;
     EXPECT_EQ(picture.LoadBackground("BACK1.Qsf"), 1);
@@ -34,11 +35,11 @@ TEST(Background, FullScreenPictureReplacesTheSurface) {
     DisplayUp display(true);
     // Every plane row of 640 bytes: ten runs of 63 and one of 10.
     Bytes data;
-    for (int line = 0; line < 480; ++line)
-        for (std::uint8_t value : {255, 0, 255}) {
-            for (int run = 0; run < 10; ++run) data.insert(data.end(), {0xFF, value});
-            data.insert(data.end(), {0xCA, value});
-        }
+    for (int planeRow = 0; planeRow < 480 * 3; ++planeRow) {
+        const std::uint8_t value = planeRow % 3 == 1 ? 0 : 255;
+        for (int run = 0; run < 10; ++run) data.insert(data.end(), {0xFF, value});
+        data.insert(data.end(), {0xCA, value});
+    }
     PictureInPlace place(PictureFile(639, 479, data));
     Canvas canvas(640, 480);
     canvas.SetColorKey(0x1234);
@@ -46,7 +47,7 @@ TEST(Background, FullScreenPictureReplacesTheSurface) {
     EXPECT_EQ(canvas.LoadBackground("BACK1.Qsf"), 1);
     EXPECT_EQ(canvas.clipBottom, 479);
     EXPECT_EQ(canvas.bltFlags, 0u) << "a new surface has no colour key";
-    EXPECT_EQ(AllPixels(canvas), std::vector<std::uint16_t>(640 * 480, 0xF81F));
+    EXPECT_EQ(AllPixels(canvas), Pixels(640 * 480, 0xF81F));
     EXPECT_EQ(canvas.textGreen, 2);
     EXPECT_TRUE(headless::MessageBoxes().empty());
 }
@@ -55,11 +56,12 @@ TEST(Background, RunsAndLiterals) {
     DisplayUp display(true);
     // Red C3 7F C0: three 127s and a literal 192. Green: BF as a literal 191, and a run of 3.
     // Blue: FF 00 is a run of 63 zeros, cut at the row's end without spilling into the next line.
-    EXPECT_EQ(Load(PictureFile(3, 1, {0xC3, 0x7F, 0xC0, 0xBF, 0xC3, 0x08, 0xFF, 0x00, 0x80, 0x80, 0x80, 0x80,
-                                      0xC4, 0x40, 0x04, 0x08, 0x0C, 0x10})),
-              (std::vector<std::uint16_t>{0x7DE0, 0x7840, 0x7840, 0xC040, 0x8200, 0x8201, 0x8201, 0x8202}));
+    const Bytes data = {0xC3, 0x7F, 0xC0, 0xBF, 0xC3, 0x08, 0xFF, 0x00, 0x80,
+                        0x80, 0x80, 0x80, 0xC4, 0x40, 0x04, 0x08, 0x0C, 0x10};
+    EXPECT_EQ(Load(PictureFile(3, 1, data)),
+              (Pixels{0x7DE0, 0x7840, 0x7840, 0xC040, 0x8200, 0x8201, 0x8201, 0x8202}));
     // The longest run is 63 copies: the 64th pixel comes from the next byte.
-    const auto wide = Load(PictureFile(63, 0, {0xFF, 0x08, 0x10, 0xFF, 0x00, 0xC1, 0x00, 0xFF, 0x00, 0x00}));
+    const Pixels wide = Load(PictureFile(63, 0, {0xFF, 8, 0x10, 0xFF, 0, 0xC1, 0, 0xFF, 0, 0}));
     EXPECT_EQ(wide[62], 0x0800);
     EXPECT_EQ(wide[63], 0x1000);
 }
@@ -67,10 +69,11 @@ TEST(Background, RunsAndLiterals) {
 TEST(Background, ChannelsAreTruncatedInBothLayouts) {
     // (255,255,255), (255,0,255), (128,128,128), (7,3,7) side by side.
     // A value of 192 or more is written as a run of one (C1 xx).
-    const Bytes data = {0xC1, 255, 0xC1, 255, 128, 7, 0xC1, 255, 0, 128, 3, 0xC1, 255, 0xC1, 255, 128, 7};
+    const Bytes data = {0xC1, 255, 0xC1, 255, 128, 7,   0xC1, 255, 0,
+                        128,  3,   0xC1, 255, 0xC1, 255, 128, 7};
     for (bool is565 : {true, false}) {
         DisplayUp display(is565);
-        const std::vector<std::uint16_t> wide{0xFFFF, 0xF81F, 0x8410, 0}, narrow{0x7FFF, 0x7C1F, 0x4210, 0};
+        const Pixels wide = {0xFFFF, 0xF81F, 0x8410, 0}, narrow = {0x7FFF, 0x7C1F, 0x4210, 0};
         EXPECT_EQ(Load(PictureFile(3, 0, data)), is565 ? wide : narrow);
     }
 }
@@ -80,26 +83,25 @@ TEST(Background, DataAfterTheLastLineIsIgnoredAndMissingDataLeftBlack) {
     const Bytes line = {0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0xFF};
     Bytes longer = line;
     longer.insert(longer.end(), {0xFF, 0x55, 0x01, 0x02, 0xC9});
-    EXPECT_EQ(Load(PictureFile(3, 0, longer)), std::vector<std::uint16_t>(4, 0xFFFF));
+    EXPECT_EQ(Load(PictureFile(3, 0, longer)), Pixels(4, 0xFFFF));
     // A second line with its red plane only, and a third missing; then one ending in a bare
     // run header, which must not be read past.
     for (Bytes tail : {Bytes{0xC4, 0x80}, Bytes{0xC4, 0x80, 0xC2}}) {
         Bytes data = line;
         data.insert(data.end(), tail.begin(), tail.end());
-        std::vector<std::uint16_t> expected(12, 0);
-        std::fill_n(expected.begin(), 4, 0xFFFF);
+        const Pixels expected = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0, 0, 0, 0, 0, 0, 0, 0};
         EXPECT_EQ(Load(PictureFile(3, 2, data)), expected);
     }
 }
 
 TEST(Background, DecoderReportsCutRunsAndMissingLines) {
-    std::vector<std::uint16_t> picture(8);
-    const PictureDecoding cut = DecodePicture({0xC6, 1, 0xC4, 2, 0xC5, 3, 0xC4, 4}, 4, 2, true, picture.data());
-    EXPECT_EQ(cut.scanLines, 1u);
-    EXPECT_EQ(cut.cutRuns, 2u);
-    const PictureDecoding clean = DecodePicture({0xC4, 1, 0xC4, 2, 0xC4, 3}, 4, 1, true, picture.data());
-    EXPECT_EQ(clean.scanLines, 1u);
-    EXPECT_EQ(clean.cutRuns, 0u);
+    Pixels picture(8);
+    const PictureDecoding cut = DecodePicture({0xC6, 1, 0xC4, 2, 0xC5, 3, 0xC4, 4}, 4, 2, true,
+                                              picture.data());
+    EXPECT_EQ(std::pair(cut.scanLines, cut.cutRuns), std::pair(1u, 2u));
+    const PictureDecoding clean = DecodePicture({0xC4, 1, 0xC4, 2, 0xC4, 3}, 4, 1, true,
+                                                picture.data());
+    EXPECT_EQ(std::pair(clean.scanLines, clean.cutRuns), std::pair(1u, 0u));
 }
 
 struct Refusal {
@@ -117,7 +119,8 @@ TEST(Background, BadPicturesAreRefusedWithTheirMessage) {
         {"short head", shortHead, damaged},
         {"width 0", PictureFile(65535, 0, {0xC4, 0, 0xC4, 0, 0xC4, 0}), damaged},
         {"height 0", PictureFile(3, 65535, {0xC4, 0, 0xC4, 0, 0xC4, 0}), damaged},
-        {"huge", PictureFile(65531, 65534, {0xC4, 0}), "그림이 너무 큽니다. (65532x65535, 최대 4096x4096)"},
+        {"huge", PictureFile(65531, 65534, {0xC4, 0}),
+         "그림이 너무 큽니다. (65532x65535, 최대 4096x4096)"},
     };
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.what);

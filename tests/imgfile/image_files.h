@@ -2,29 +2,18 @@
 // the message box shown.
 #pragma once
 
-#include <unistd.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 
+#include "common/scratch_dir.h"
 #include "common/test_support.h"
+#include "platform/png_file.h"
 
-// A folder of this test process's own, removed afterwards.
-struct ScratchDir {
-    std::filesystem::path path;
-    ScratchDir() {
-        static int made = 0;
-        path = std::filesystem::temp_directory_path() /
-               ("tumblox-imgfile-" + std::to_string(getpid()) + "-" + std::to_string(++made));
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
+inline void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
+    const auto size = static_cast<std::streamsize>(bytes.size());
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), size);
+}
 
 inline void PutLe16(Bytes& bytes, unsigned value) {
     bytes.push_back(static_cast<std::uint8_t>(value));
@@ -40,21 +29,24 @@ inline Bytes PackHeader(std::uint8_t format, unsigned count) {
     return bytes;
 }
 
-inline void PutImage(Bytes& bytes, unsigned width, unsigned height, const std::vector<std::uint16_t>& pixels) {
+inline void PutImage(Bytes& bytes, unsigned width, unsigned height,
+                     const std::vector<std::uint16_t>& pixels) {
     PutLe16(bytes, width);
     PutLe16(bytes, height);
     for (std::uint16_t pixel : pixels) PutLe16(bytes, pixel);
 }
 
-// A picture file: a head holding only Xmax and Ymax, then the encoded data.
+// A picture file as a PCX encoder writes it: a 128-byte head for 3 run-length encoded planes
+// of 8 bits, of which the game reads only Xmax and Ymax, then the encoded data.
 inline Bytes PictureFile(unsigned xMax, unsigned yMax, const Bytes& data) {
-    Bytes bytes(128 + data.size(), 0);
-    bytes[0] = 10;
-    bytes[8] = static_cast<std::uint8_t>(xMax);
-    bytes[9] = static_cast<std::uint8_t>(xMax >> 8);
-    bytes[10] = static_cast<std::uint8_t>(yMax);
-    bytes[11] = static_cast<std::uint8_t>(yMax >> 8);
-    std::copy(data.begin(), data.end(), bytes.begin() + 128);
+    Bytes bytes = {10, 5, 1, 8, 0, 0, 0, 0};
+    PutLe16(bytes, xMax);
+    PutLe16(bytes, yMax);
+    bytes.resize(65, 0);
+    bytes.push_back(3);
+    PutLe16(bytes, xMax + 1);  // bytes per plane row
+    bytes.resize(128, 0);
+    bytes.insert(bytes.end(), data.begin(), data.end());
     return bytes;
 }
 
@@ -66,11 +58,20 @@ inline std::FILE* FileOf(const Bytes& bytes) {
     return file;
 }
 
+// The picture's pixels cut to 16 bits, each channel to its top 5 bits (green in 5-6-5: 6).
+inline std::vector<std::uint16_t> CutTo16(const RgbImage& picture, bool is565) {
+    std::vector<std::uint16_t> pixels;
+    for (std::size_t n = 0; n < picture.rgb.size(); n += 3) {
+        const unsigned red = picture.rgb[n] >> 3, blue = picture.rgb[n + 2] >> 3;
+        const unsigned green = picture.rgb[n + 1] >> (is565 ? 2 : 3);
+        pixels.push_back(static_cast<std::uint16_t>(red << (is565 ? 11 : 10) | green << 5 | blue));
+    }
+    return pixels;
+}
+
 inline std::vector<std::uint16_t> PixelsOf(const std::uint16_t* pixels, std::size_t count) {
     return std::vector<std::uint16_t>(pixels, pixels + count);
 }
-
-inline constexpr char kWidthMessage[] = "가로크기가 4의배수가 아닙니다.";
 
 // The one message box shown so far, or a failure when there is not exactly one.
 inline headless::MessageBoxRecord OnlyMessageBox() {

@@ -8,24 +8,21 @@
 #include <fstream>
 #include <string>
 
+#include "common/scratch_dir.h"
 #include "platform/headless/headless.h"
 
 namespace {
 
-// A file the headless device can open, in the working folder, removed at the end of the test.
+// A file the headless device can open, in the working folder.
 class SoundFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = std::filesystem::temp_directory_path() /
-                 ("tumblox-fsound-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / "Flame.Wav") << "RIFF";
-        std::filesystem::current_path(folder);
+        std::ofstream(folder.path / "Flame.Wav") << "RIFF";
+        std::filesystem::current_path(folder.path);
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
-    std::filesystem::path folder;
+    ScratchDir folder;
 };
 
 }  // namespace

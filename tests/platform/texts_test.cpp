@@ -35,7 +35,8 @@ std::map<std::string, std::string> DefinedTexts()
         if (line.empty() || line[0] == '#') continue;
         const std::size_t separator = line.find(" = ");
         std::string text = line.substr(separator + 3);
-        for (std::size_t at; (at = text.find("\\n")) != std::string::npos;) text.replace(at, 2, "\n");
+        for (std::size_t at; (at = text.find("\\n")) != std::string::npos;)
+            text.replace(at, 2, "\n");
         texts[line.substr(0, separator)] = text;
     }
     return texts;
