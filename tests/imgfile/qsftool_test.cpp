@@ -107,7 +107,7 @@ TEST_F(QsftoolTest, PackOrPictureThenInfoAndTopng) {
     ExpectSamePicture(out / "again.png", AsStored(pictures[0], true));
 }
 
-// A damaged pack, a damaged picture and a missing file. Every kind of damage the game's
+// A file that is neither, a damaged pack, a damaged picture and a missing file. Every kind of damage the game's
 // readers meet is pinned by their own tests.
 TEST_F(QsftoolTest, DamagedPacksAndPicturesAreRefusedByInfoAndTopng) {
     Bytes cutPack = PackHeader(1, 1);
@@ -117,6 +117,7 @@ TEST_F(QsftoolTest, DamagedPacksAndPicturesAreRefusedByInfoAndTopng) {
         Bytes bytes;
         const char* says;
     } files[] = {
+        {"notes.txt", Bytes(200, 'x'), "neither a sprite pack"},
         {"cut-in-pixels", cutPack, "cut short, 6 of its 16 pixel bytes"},
         {"run-past-row", PictureFile(3, 0, {0xC5, 1, 2, 3, 4, 5, 6, 7, 8, 9}), "1 run(s) cross"},
     };
