@@ -68,7 +68,7 @@ TEST_P(BlitTest, ClippedOnEveryEdgeOpaqueOrKeyed)
     }
 }
 
-INSTANTIATE_LAYOUTS(BlitTest);
+INSTANTIATE_TEST_SUITE_P(Layouts, BlitTest, ::testing::Bool());
 
 using TextTest = LayoutTest;
 
@@ -110,6 +110,6 @@ TEST_P(TextTest, RefusedDeviceContextDrawsNothing)
     EXPECT_NE(PixelsOf(canvas), black);
 }
 
-INSTANTIATE_LAYOUTS(TextTest);
+INSTANTIATE_TEST_SUITE_P(Layouts, TextTest, ::testing::Bool());
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "gfx/display.h"
@@ -31,6 +30,7 @@ inline void FillPattern(Surface& s, std::uint16_t salt)
             s.pixels[y * s.width + x] = static_cast<std::uint16_t>(y * 331 + x * 7 + salt);
 }
 
+// The parameter: true for a 5-6-5 screen, false for 5-5-5.
 class LayoutTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override
@@ -39,11 +39,3 @@ protected:
         ASSERT_EQ(InitDisplay(), 1);
     }
 };
-
-inline std::string LayoutName(const ::testing::TestParamInfo<bool>& info)
-{
-    return info.param ? "565" : "555";
-}
-
-#define INSTANTIATE_LAYOUTS(suite) \
-    INSTANTIATE_TEST_SUITE_P(Layouts, suite, ::testing::Bool(), LayoutName)

@@ -35,7 +35,7 @@ TEST_P(PresentTest, FlipChainShowsTheTopLeftUnscaled)
     }
 }
 
-INSTANTIATE_LAYOUTS(PresentTest);
+INSTANTIATE_TEST_SUITE_P(Layouts, PresentTest, ::testing::Bool());
 
 // Without a back buffer the frame goes straight onto the screen, its top-left 640x480
 // pixels or all of a smaller one stretched over all of it.
