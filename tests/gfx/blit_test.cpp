@@ -16,7 +16,8 @@ struct Piece {
 
 // What a blit of the piece placed at (x, y) must leave on a black destination: each pixel
 // at its own place, where that place is on the destination and the pixel is no key.
-std::vector<std::uint16_t> Painted(const Surface& sprite, const Piece& p, const Surface& dest, int x, int y)
+std::vector<std::uint16_t> Painted(const Surface& sprite, const Piece& p, const Surface& dest,
+                                   int x, int y)
 {
     std::vector<std::uint16_t> out(static_cast<std::size_t>(dest.width) * dest.height, 0);
     for (int row = 0; row < p.h; ++row) {
@@ -40,7 +41,10 @@ using BlitTest = LayoutTest;
 TEST_P(BlitTest, ClippedOnEveryEdgeOpaqueOrKeyed)
 {
     const Piece pieces[] = {
-        {24, 16, 0, 0, 24, 16}, {700, 20, 0, 0, 700, 20}, {24, 500, 0, 0, 24, 500}, {32, 32, 4, 6, 8, 5},
+        {24, 16, 0, 0, 24, 16},
+        {700, 20, 0, 0, 700, 20},
+        {24, 500, 0, 0, 24, 500},
+        {32, 32, 4, 6, 8, 5},
     };
     const std::pair<int, int> placements[] = {
         {-10, 5}, {630, 5},  {5, -6},   {5, 470},  {-10, -6},  {630, 470}, {616, 0},
@@ -57,11 +61,11 @@ TEST_P(BlitTest, ClippedOnEveryEdgeOpaqueOrKeyed)
             for (int i = 0; i < p.width * p.height; i += 3) sprite.pixels[i] = magenta;
             if (keyed) sprite.SetColorKey(magenta);
             for (const auto& [x, y] : placements) {
-                SCOPED_TRACE(testing::Message() << p.w << "x" << p.h << (keyed ? " keyed" : "") << " at "
-                                                << x << "," << y);
+                SCOPED_TRACE(testing::Message() << p.w << "x" << p.h << (keyed ? " keyed" : "")
+                                                << " at " << x << "," << y);
                 Canvas screen(640, 480);
-                sprite.BlitRectTo(screen, static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), p.left,
-                                  p.top, p.w, p.h);
+                sprite.BlitRectTo(screen, static_cast<std::int16_t>(x),
+                                  static_cast<std::int16_t>(y), p.left, p.top, p.w, p.h);
                 ASSERT_EQ(PixelsOf(screen), Painted(sprite, p, screen, x, y));
             }
         }

@@ -61,7 +61,9 @@ TEST(Display, ComesUpWithTheLayoutTheProbeFinds)
         int is565;
     };
     // The refusals first, while each is the first call of its kind.
-    const Case cases[] = {{true, host::Call::GetDC, 0}, {true, host::Call::Lock, 0}, {true, std::nullopt, 1},
+    const Case cases[] = {{true, host::Call::GetDC, 0},
+                          {true, host::Call::Lock, 0},
+                          {true, std::nullopt, 1},
                           {false, std::nullopt, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);

@@ -45,7 +45,8 @@ TEST(FormatText, LongTextIsCutAtACharacterBoundary)
         char buffer[320];
         Format(buffer, c.format, c.text.c_str());
         EXPECT_EQ(std::string(buffer), c.expected);
-        EXPECT_EQ(std::string(buffer + kTextBufferSize, buffer + sizeof buffer), std::string(64, 0x55));
+        EXPECT_EQ(std::string(buffer + kTextBufferSize, buffer + sizeof buffer),
+                  std::string(64, 0x55));
     }
 }
 

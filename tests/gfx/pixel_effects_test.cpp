@@ -18,15 +18,6 @@ TEST(DivideBy100, ExactOverItsWholeRange)
     static_assert(63 * 100 <= 43599);
 }
 
-struct Rgb {
-    unsigned red, green, blue;
-};
-
-std::uint16_t ColourOf(Rgb c)
-{
-    return Colour(c.red, c.green, c.blue);
-}
-
 using EffectsTest = LayoutTest;
 
 constexpr int kAdd = -1;  // in place of a weight: the additive blend
@@ -34,37 +25,38 @@ constexpr int kAdd = -1;  // in place of a weight: the additive blend
 // One source pixel, keyed or not, added or blended at a weight onto one destination pixel.
 TEST_P(EffectsTest, BlendsTruncateEachQuotientAndSaturate)
 {
+    const unsigned g = TheDisplay.greenMax;
     struct Case {
-        Rgb source, dest;
+        std::uint16_t source, dest;
         int weight;
         bool keyed;
-        Rgb expected;
+        std::uint16_t expected;
     };
     const Case cases[] = {
-        {{20, 20, 5}, {20, 15, 5}, kAdd, false, {31, std::min<unsigned>(35, TheDisplay.greenMax), 10}},
-        {{1, 2, 3}, {4, 5, 6}, kAdd, true, {4, 5, 6}},
+        {Colour(20, 20, 5), Colour(20, 15, 5), kAdd, false, Colour(31, std::min(35u, g), 10)},
+        {Colour(1, 2, 3), Colour(4, 5, 6), kAdd, true, Colour(4, 5, 6)},
         // 31 x 30 / 100 = 9 and 10 x 70 / 100 = 7; 1 x 30 / 100 and 1 x 70 / 100 are both 0.
-        {{31, 31, 31}, {10, 10, 10}, 30, false, {16, 16, 16}},
-        {{1, 1, 1}, {1, 1, 1}, 30, false, {0, 0, 0}},
-        {{20, 3, 17}, {6, 29, 0}, 100, false, {20, 3, 17}},
-        {{20, 3, 17}, {6, 29, 0}, 100, true, {6, 29, 0}},
-        {{20, 3, 17}, {6, 29, 0}, 0, false, {6, 29, 0}},
+        {Colour(31, 31, 31), Colour(10, 10, 10), 30, false, Colour(16, 16, 16)},
+        {Colour(1, 1, 1), Colour(1, 1, 1), 30, false, Colour(0, 0, 0)},
+        {Colour(20, 3, 17), Colour(6, 29, 0), 100, false, Colour(20, 3, 17)},
+        {Colour(20, 3, 17), Colour(6, 29, 0), 100, true, Colour(6, 29, 0)},
+        {Colour(20, 3, 17), Colour(6, 29, 0), 0, false, Colour(6, 29, 0)},
         // Above 100 the weight is 100: the source is copied rather than the sum wrapping.
-        {{20, 3, 17}, {6, 29, 0}, 101, false, {20, 3, 17}},
+        {Colour(20, 3, 17), Colour(6, 29, 0), 101, false, Colour(20, 3, 17)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         Surface sprite;
         ASSERT_EQ(sprite.Create(4, 1), 1);
-        sprite.Fill(ColourOf(c.source));
-        if (c.keyed) sprite.SetColorKey(ColourOf(c.source));
+        sprite.Fill(c.source);
+        if (c.keyed) sprite.SetColorKey(c.source);
         Canvas canvas(640, 480);
-        canvas.Fill(ColourOf(c.dest));
+        canvas.Fill(c.dest);
         if (c.weight == kAdd)
             sprite.BlendAddTo(canvas, 5, 5);
         else
             sprite.BlendPercentTo(canvas, 5, 5, static_cast<std::uint8_t>(c.weight));
-        EXPECT_EQ(canvas.GetPixel(5, 5), ColourOf(c.expected));
+        EXPECT_EQ(canvas.GetPixel(5, 5), c.expected);
     }
 }
 
@@ -73,22 +65,22 @@ TEST_P(EffectsTest, FadeMovesEachChannelByUpToFourWithinItsRange)
 {
     const unsigned g = TheDisplay.greenMax;
     struct Case {
-        Rgb before;
+        std::uint16_t before;
         bool brighten;
-        Rgb after;
+        std::uint16_t after;
     };
     const Case cases[] = {
-        {{3, 20, 31}, false, {0, 16, 27}},
-        {{4, 5, 1}, false, {0, 1, 0}},
-        {{10, g - 2, 0}, true, {14, g, 4}},
-        {{31, g, 28}, true, {31, g, 31}},
+        {Colour(3, 20, 31), false, Colour(0, 16, 27)},
+        {Colour(4, 5, 1), false, Colour(0, 1, 0)},
+        {Colour(10, g - 2, 0), true, Colour(14, g, 4)},
+        {Colour(31, g, 28), true, Colour(31, g, 31)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "case " << &c - cases);
         Canvas canvas(640, 480);
-        canvas.Fill(ColourOf(c.before));
+        canvas.Fill(c.before);
         canvas.FadeStep(c.brighten);
-        EXPECT_EQ(PixelsOf(canvas), std::vector<std::uint16_t>(640 * 480, ColourOf(c.after)));
+        EXPECT_EQ(PixelsOf(canvas), std::vector<std::uint16_t>(640 * 480, c.after));
     }
 }
 
@@ -105,14 +97,19 @@ int Between(std::mt19937& random, int low, int high)
 void Scatter(std::mt19937& random, Surface& s, std::uint16_t key)
 {
     for (int i = 0; i < s.width * s.height; ++i)
-        s.pixels[i] = Between(random, 0, 7) == 0 ? key : static_cast<std::uint16_t>(Between(random, 0, 0xFFFF));
+        s.pixels[i] = Between(random, 0, 7) == 0
+                          ? key
+                          : static_cast<std::uint16_t>(Between(random, 0, 0xFFFF));
 }
 
 // A destination and its copy, for the fast and the plain version to draw on.
-void Twins(std::mt19937& random, Surface& fast, Surface& plain, int width, int height, std::uint16_t key)
+void Twins(std::mt19937& random, Surface& fast, Surface& plain, int width, int height,
+           std::uint16_t key)
 {
-    ASSERT_EQ(fast.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
-    ASSERT_EQ(plain.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
+    ASSERT_EQ(fast.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)),
+              1);
+    ASSERT_EQ(plain.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)),
+              1);
     Scatter(random, fast, key);
     std::memcpy(plain.pixels, fast.pixels, 2u * width * height);
 }

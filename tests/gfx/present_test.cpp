@@ -17,7 +17,8 @@ TEST_P(PresentTest, FlipChainShowsTheTopLeftUnscaled)
     for (const auto& [width, height] : {std::pair{640, 480}, {800, 600}, {320, 200}}) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);
         Surface frame;
-        ASSERT_EQ(frame.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
+        ASSERT_EQ(
+            frame.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
         FillPattern(frame, 40);
         frame.pixels[0] = 0x0001;
         frame.SetColorKey(0x0001);
@@ -26,7 +27,8 @@ TEST_P(PresentTest, FlipChainShowsTheTopLeftUnscaled)
         std::vector<std::uint16_t> expected(back, back + 640 * 480);
         for (int y = 0; y < std::min(height, 480); ++y)
             for (int x = 0; x < std::min(width, 640); ++x)
-                if (frame.pixels[y * width + x] != 0x0001) expected[y * 640 + x] = frame.pixels[y * width + x];
+                if (frame.pixels[y * width + x] != 0x0001)
+                    expected[y * 640 + x] = frame.pixels[y * width + x];
 
         const int before = headless::PresentCount();
         EXPECT_EQ(frame.Present(), 1);
@@ -47,7 +49,8 @@ TEST(Present, WithoutBackBufferStretchesOntoTheScreen)
     for (const auto& [width, height] : {std::pair{320, 240}, {800, 600}}) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);
         Surface frame;
-        ASSERT_EQ(frame.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
+        ASSERT_EQ(
+            frame.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
         FillPattern(frame, 9);
         frame.Present();
         const auto& shown = headless::LastFrame();
@@ -55,7 +58,8 @@ TEST(Present, WithoutBackBufferStretchesOntoTheScreen)
         const int shownHeight = std::min(height, 480);
         for (int y = 0; y < 480; ++y)
             for (int x = 0; x < 640; ++x)
-                ASSERT_EQ(shown[y * 640 + x], frame.pixels[y * shownHeight / 480 * width + x * shownWidth / 640])
+                ASSERT_EQ(shown[y * 640 + x],
+                          frame.pixels[y * shownHeight / 480 * width + x * shownWidth / 640])
                     << x << "," << y;
     }
 }

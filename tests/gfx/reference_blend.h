@@ -46,7 +46,8 @@ void BlendEach(Surface& source, Surface& dest, std::int16_t x, std::int16_t y, M
         for (int col = 0; col < source.width; ++col) {
             const int dx = x + col;
             const int dy = y + row;
-            if (dx < dest.clipLeft || dx > dest.clipRight || dy < dest.clipTop || dy > dest.clipBottom)
+            if (dx < dest.clipLeft || dx > dest.clipRight || dy < dest.clipTop ||
+                dy > dest.clipBottom)
                 continue;
             const std::uint16_t s = source.pixels[source.width * row + col];
             if (s == source.colorKey) continue;
@@ -69,7 +70,8 @@ inline void BlendAdd(Surface& source, Surface& dest, std::int16_t x, std::int16_
 }
 
 // Weights 0-100.
-inline void BlendPercent(Surface& source, Surface& dest, std::int16_t x, std::int16_t y, std::uint8_t weight)
+inline void BlendPercent(Surface& source, Surface& dest, std::int16_t x, std::int16_t y,
+                         std::uint8_t weight)
 {
     BlendEach(source, dest, x, y, [weight](std::uint16_t s, std::uint16_t d, std::uint16_t max) {
         const std::int32_t c = (static_cast<std::int32_t>(s) * weight) / 100 +

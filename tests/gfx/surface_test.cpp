@@ -36,7 +36,8 @@ TEST_P(SurfaceTest, CreateGivesABlackClippedOpaqueSurface)
     EXPECT_EQ(s.PutPixel(639, 479, 0x1111), 1);
     EXPECT_EQ(s.PutPixel(2, 1, 0x2222), 1);
     for (auto [x, y] : {std::pair{640, 0}, {-1, 0}, {0, 480}, {0, -1}})
-        EXPECT_EQ(s.PutPixel(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 0xFFFF), 0);
+        EXPECT_EQ(s.PutPixel(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 0xFFFF),
+                  0);
     expected[479 * 640 + 639] = 0x1111;
     expected[1 * 640 + 2] = 0x2222;
     EXPECT_EQ(PixelsOf(s), expected);
@@ -84,7 +85,8 @@ TEST_P(SurfaceTest, RefusedSurfacesAreInert)
     FillPattern(screen, 5);
     const auto before = PixelsOf(screen);
 
-    for (Surface* inert : {static_cast<Surface*>(&notMade), static_cast<Surface*>(&notOpened), &neverLoaded}) {
+    for (Surface* inert :
+         {static_cast<Surface*>(&notMade), static_cast<Surface*>(&notOpened), &neverLoaded}) {
         ExpectEmpty(*inert);
         inert->Lock();
         inert->Unlock();
