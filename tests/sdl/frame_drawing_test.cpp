@@ -28,15 +28,19 @@ TEST(FrameDrawing, EachPixelIsATwoByTwoBlockBetweenBlackBars)
     ASSERT_NE(texture.texture, nullptr) << SDL_GetError();
 
     std::vector<std::uint16_t> frame(kFramePixels);  // every pixel unlike its neighbours
-    for (std::size_t i = 0; i < frame.size(); ++i) frame[i] = static_cast<std::uint16_t>(i * 40503u);
+    for (std::size_t i = 0; i < frame.size(); ++i)
+        frame[i] = static_cast<std::uint16_t>(i * 40503u);
     DrawFrame(renderer, texture, frame.data());
     std::vector<std::uint32_t> output(1440 * 960);
-    ASSERT_EQ(SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGB888, output.data(), 1440 * 4), 0);
+    ASSERT_EQ(
+        SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGB888, output.data(), 1440 * 4),
+        0);
     int wrong = 0;
     for (int y = 0; y < 960; ++y) {
         for (int x = 0; x < 1440; ++x) {
             const bool bar = x < 80 || x >= 1360;
-            const std::uint32_t want = bar ? 0 : Xrgb8888From565(frame[(y / 2) * kFrameWidth + (x - 80) / 2]);
+            const std::uint32_t want =
+                bar ? 0 : Xrgb8888From565(frame[(y / 2) * kFrameWidth + (x - 80) / 2]);
             wrong += (output[y * 1440 + x] & 0xFFFFFF) != want ? 1 : 0;
         }
     }
