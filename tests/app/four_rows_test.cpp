@@ -3,10 +3,7 @@
 // at once: flashes, flames, the explosion with its banner.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 #include "game_folder.h"
-#include "headless_run.h"
 
 namespace {
 
@@ -56,46 +53,35 @@ PlannedGame PlanFourRowGame()
             const int direction = stepsLeft > 0 ? 1 : -1;
             cursor += direction * kStepTravel;
             stepsLeft -= direction;
-            plan.script += std::to_string(kIntroFrames + tick) + " cursor " + std::to_string(cursor) + " 240\n";
+            const std::string frame = std::to_string(kIntroFrames + tick);
+            plan.script += frame + " cursor " + std::to_string(cursor) + " 240\n";
         }
     }
     return plan;
 }
 
-class FourRows : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        plan_ = PlanFourRowGame();
-        closeFrame_ = kIntroFrames + plan_.clearingTick + kClearPresents + 2;
-        folder_.WriteText("Block.Dat", UprightStraightShapes());
-    }
-
-    HeadlessRun Play() const
-    {
-        const std::string script = plan_.script + std::to_string(closeFrame_) + " close\n";
-        return RunHeadless(folder_.Path(), {"--trace", "--max-frames", "2000"}, script);
-    }
-
-    PlannedGame plan_;
-    int closeFrame_ = 0;
-    GameFolder folder_;
-};
-
 }  // namespace
 
-TEST_F(FourRows, TwelfthPieceClearsFourRowsAndSetsOffTheExplosion)
+TEST(FourRows, TwelfthPieceClearsFourRowsAndSetsOffTheExplosion)
 {
-    const HeadlessRun run = Play();
+    const GameFolder folder;
+    // All seven types, in all four rotations, the straight piece upright in block column 0.
+    std::string shapes;
+    for (int shape = 0; shape < 7 * 4; ++shape) shapes += "1 0 0 0\n1 0 0 0\n1 0 0 0\n1 0 0 0\n\n";
+    folder.Write("Block.Dat", {shapes.begin(), shapes.end()});
+    const PlannedGame plan = PlanFourRowGame();
+    const int closeFrame = kIntroFrames + plan.clearingTick + kClearPresents + 2;
+    const std::string script = plan.script + std::to_string(closeFrame) + " close\n";
+    const HeadlessRun run = folder.Run({"--trace", "--max-frames", "2000"}, script);
     EXPECT_EQ(run.status, 0);
     std::vector<std::string> expected(12, "sound FSOUND_PlaySound -1 Dynamic.Wav");
     for (int row = 0; row < 4; ++row) {
         expected.push_back("sound FSOUND_PlaySound -1 Alpha.Wav");
-        for (int frame = 0; frame < 21; ++frame) expected.push_back("sound FSOUND_PlaySound -1 Flame.Wav");
+        expected.insert(expected.end(), 21, "sound FSOUND_PlaySound -1 Flame.Wav");
     }
     expected.push_back("sound FSOUND_PlaySound -1 Explo.Wav");
     EXPECT_EQ(run.LinesStartingWith("sound FSOUND_PlaySound"), expected);
     // One frame a tick up to the clearing tick, its 131 presents, then two ticks and the
     // iteration that takes the close.
-    EXPECT_EQ(run.FrameCount(), closeFrame_ + 1);
+    EXPECT_EQ(run.FrameCount(), closeFrame + 1);
 }

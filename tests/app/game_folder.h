@@ -1,5 +1,6 @@
 // A scratch folder holding the game's data for one test: every file of the run folder's
-// generated set, which the test may then damage, replace or remove. Removed with the test.
+// generated set, which the test may then damage, replace or remove, and runs of
+// tumblox-headless in it, each its own process. Removed with the test.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +8,17 @@
 #include <vector>
 
 #include "platform/png_file.h"
+
+struct HeadlessRun {
+    int status = -1;                 // the process exit status
+    std::vector<std::string> lines;  // stdout, one event a line
+    std::string errors;              // stderr
+
+    // The lines that start with prefix, in order.
+    std::vector<std::string> LinesStartingWith(const std::string& prefix) const;
+    // How many presents the run made (needs --trace).
+    int FrameCount() const;
+};
 
 class GameFolder {
 public:
@@ -20,21 +32,28 @@ public:
 
     std::vector<std::uint8_t> Read(const std::string& name) const;
     void Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
-    void WriteText(const std::string& name, const std::string& text) const;
     void Remove(const std::string& name) const;
-    // Overwrites one byte of a file.
-    void Patch(const std::string& name, std::size_t offset, std::uint8_t value) const;
-
-    // Replaces a sprite pack or the background picture with pictures of the test's own.
+    // Replaces a sprite pack with pictures of the test's own.
     void WritePack(const std::string& name, const std::vector<RgbImage>& images, int format) const;
-    void WriteBackground(const RgbImage& picture) const;
+
+    // The arguments after the program name; a non-empty script is written into the folder
+    // and its path appended. A run still going after the given seconds is killed and fails
+    // the test: a game nobody closes does not hold up the suite.
+    HeadlessRun Run(std::vector<std::string> args, const std::string& script = "",
+                    int seconds = 120) const;
 
 private:
     std::string path_;
 };
 
+// The sound lines of the shutdown: the four samples freed in their order, by file name when
+// they were loaded, as null handles when loading never reached them.
+std::vector<std::string> SampleFrees(bool loaded);
+
 // A picture of one colour.
-RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
-// "Block.Dat" in which all seven types, in all four rotations, are the straight piece
-// standing upright in block column 0.
-std::string UprightStraightShapes();
+RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t green,
+                      std::uint8_t blue);
+
+// A frame written by --frames or snap, back as 16-bit pixels of the given layout.
+std::vector<std::uint16_t> ReadFrame(const std::string& path, bool is565);
+std::string FramePath(const std::string& folder, int frameNumber);

@@ -4,86 +4,65 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "game_folder.h"
-#include "headless_run.h"
 #include "platform/headless/headless.h"
 
-namespace fs = std::filesystem;
-
-namespace {
-
-// A little play: the pieces drop and lock, the cursor moves, a piece turns.
-const std::string kPlay =
-    "0 cursor 300 200\n7 down lbutton\n20 move 40 0\n30 tap rbutton\n45 move -90 0\n"
-    "60 snap snap60.png\n70 close\n";
-
-std::vector<std::uint8_t> Bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
-
 // Every sixth frame written, each file the frame its trace line's CRC names, a second run
-// giving the same lines and files byte for byte.
+// giving the same lines and frames. Another clock's seconds seed other pieces, but the first
+// two come before the seed.
 TEST(HeadlessRunner, SameInputGivesTheSameFramesAndTheirCrcLines)
 {
+    // A little play: the pieces drop and lock, the cursor moves, a piece turns.
+    const std::string play = "0 cursor 300 200\n7 down lbutton\n20 move 40 0\n30 tap rbutton\n"
+                             "45 move -90 0\n60 snap snap60.png\n70 close\n";
     const GameFolder folder;
-    const HeadlessRun first = RunHeadless(folder.Path(), {"--trace", "--frames", "one", "--every", "6"}, kPlay);
-    const HeadlessRun second = RunHeadless(folder.Path(), {"--trace", "--frames", "two", "--every", "6"}, kPlay);
+    const HeadlessRun seeded = folder.Run({"--trace", "--time", "2"}, play);  // 0 seeds as 1 does
+    const HeadlessRun first = folder.Run({"--trace", "--frames", "1", "--every", "6"}, play);
+    const HeadlessRun second = folder.Run({"--trace", "--frames", "2", "--every", "6"}, play);
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(first.lines, second.lines);
+    EXPECT_NE(first.lines, seeded.lines);
+    EXPECT_EQ(first.LinesStartingWith("frame 8 "), seeded.LinesStartingWith("frame 8 "));
     const auto traces = first.LinesStartingWith("frame ");
     ASSERT_GT(traces.size(), 60u);
     for (int frame = 1; frame <= static_cast<int>(traces.size()); ++frame) {
-        const std::string path = FramePath(folder.PathOf("one"), frame);
-        ASSERT_EQ(fs::exists(path), frame % 6 == 0) << frame;
+        const std::string path = FramePath(folder.PathOf("1"), frame);
+        ASSERT_EQ(std::filesystem::exists(path), frame % 6 == 0) << frame;
         if (frame % 6 != 0) continue;
-        EXPECT_EQ(Bytes(path), Bytes(FramePath(folder.PathOf("two"), frame))) << frame;
         const auto pixels = ReadFrame(path, true);
+        EXPECT_EQ(pixels, ReadFrame(FramePath(folder.PathOf("2"), frame), true)) << frame;
         char expected[40];
-        std::snprintf(expected, sizeof expected, "frame %d %08x", frame, headless::FrameCrc32(pixels.data()));
+        std::snprintf(expected, sizeof expected, "frame %d %08x", frame,
+                      headless::FrameCrc32(pixels.data()));
         EXPECT_EQ(traces[static_cast<std::size_t>(frame - 1)], expected);
     }
     // The snapshot is the frame presented last before it was taken.
-    EXPECT_EQ(ReadFrame(folder.PathOf("snap60.png"), true), ReadFrame(FramePath(folder.PathOf("one"), 60), true));
+    const auto sixtieth = ReadFrame(FramePath(folder.PathOf("1"), 60), true);
+    EXPECT_EQ(ReadFrame(folder.PathOf("snap60.png"), true), sixtieth);
 }
 
-TEST(HeadlessRunner, TheClockSecondsSeedThePieces)
+// A bad argument, a script that cannot be read, a bad script line: one line on stderr naming
+// it, exit status 2, and nothing run.
+TEST(HeadlessRunner, BadArgumentsAndScriptsAreRefusedInOneLine)
 {
-    // The first two pieces come before the seed; every later one follows it.
+    struct Case {
+        std::vector<std::string> args;
+        std::string script;
+        std::string named;
+    };
+    const Case cases[] = {
+        {{"--layout", "444"}, "", "444"},
+        {{"--fail", "Nothing"}, "", "Nothing"},
+        {{"missing-script.txt"}, "", "missing-script.txt"},
+        {{}, "# fine\n8 close\n9 jump\n", "script.txt:3:"},
+    };
     const GameFolder folder;
-    const std::string script = "7 down lbutton\n60 close\n";
-    const HeadlessRun at1 = RunHeadless(folder.Path(), {"--trace", "--time", "1"}, script);
-    const HeadlessRun again = RunHeadless(folder.Path(), {"--trace", "--time", "1"}, script);
-    const HeadlessRun at2 = RunHeadless(folder.Path(), {"--trace", "--time", "2"}, script);
-    EXPECT_EQ(at1.lines, again.lines);
-    EXPECT_NE(at1.lines, at2.lines);
-    EXPECT_EQ(at1.LinesStartingWith("frame 8 "), at2.LinesStartingWith("frame 8 "));
-}
-
-TEST(HeadlessRunner, ABadScriptLineIsNamedAndNothingRuns)
-{
-    const GameFolder folder;
-    const HeadlessRun run = RunHeadless(folder.Path(), {}, "# fine\n8 close\n9 jump\n");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_TRUE(run.lines.empty());
-    EXPECT_NE(run.errors.find("script.txt:3:"), std::string::npos) << run.errors;
-    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1);
-}
-
-TEST(HeadlessRunner, BadArgumentsAreRefused)
-{
-    const GameFolder folder;
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--layout", "444"}, {"--fail", "Nothing"}, {"--every"}, {"missing-script.txt"}}) {
-        const HeadlessRun run = RunHeadless(folder.Path(), args);
-        EXPECT_EQ(run.status, 2) << args[0];
-        EXPECT_TRUE(run.lines.empty()) << args[0];
+    for (const Case& c : cases) {
+        const HeadlessRun run = folder.Run(c.args, c.script);
+        EXPECT_EQ(run.status, 2) << c.named;
+        EXPECT_TRUE(run.lines.empty()) << c.named;
         EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+        EXPECT_NE(run.errors.find(c.named), std::string::npos) << run.errors;
     }
 }
