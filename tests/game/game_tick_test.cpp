@@ -1,16 +1,9 @@
 #include "game/game_tick.h"
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
-#include <gtest/gtest.h>
-
-#include "game/board.h"
-#include "game/resources.h"
 #include "game_fixture.h"
 #include "platform/feed.h"
-#include "platform/headless/headless.h"
 #include "texts/texts.h"
 
 namespace {
@@ -28,12 +21,10 @@ protected:
     void SetUp() override {
         SetUpGame(true);
         InitBoard();
+        const gametest::ShapeRows lying = {"....", "XXXX", "....", "...."};
+        const gametest::ShapeRows standing = {".X..", ".X..", ".X..", ".X.."};
         for (int q = 0; q < 4; ++q) {
-            if (q % 2 == 0) {
-                SetShape(0, q, {"....", "XXXX", "....", "...."});
-            } else {
-                SetShape(0, q, {".X..", ".X..", ".X..", ".X.."});
-            }
+            SetShape(0, q, q % 2 == 0 ? lying : standing);
             SetShape(1, q, {".XX.", ".XX.", "....", "...."});
         }
         FallingPiece = {0, 1, 0, 5, 0};
@@ -60,10 +51,17 @@ TEST_F(GameTickTest, GravityComesInTheFiftyFirstTickAndTheCounterShowsOneToFifty
         EXPECT_EQ(FallingPiece.row, tick / 51);
         const int counter = (tick - 1) % 51 + 1;
         EXPECT_EQ(presents.back().crc, StatusFrameCrc(5, (tick - 1) / 51, 20, counter));
-        if (tick > 1) {
-            EXPECT_EQ(presents[tick - 1].clock - presents[tick - 2].clock, 11u);
-        }
+        EXPECT_EQ(presents.back().clock - presents.front().clock, 11u * (tick - 1));
     }
+    EXPECT_EQ(TickControl.tickCounter, 1);
+    // The left button and gravity each step in one tick; the button resets no counter.
+    TickControl.tickCounter = 50;
+    FeedKey(VK_LBUTTON, true);
+    GameTick();
+    EXPECT_EQ(FallingPiece.row, 4);
+    EXPECT_EQ(TickControl.tickCounter, 0);
+    GameTick();
+    EXPECT_EQ(FallingPiece.row, 5);
     EXPECT_EQ(TickControl.tickCounter, 1);
 }
 
@@ -76,10 +74,12 @@ TEST_F(GameTickTest, TheCursorStepsOneColumnPastTheSensitivityAndWrapsAtTheEdges
     struct Step {
         int x, y, cursorX, column, referenceX;
     };
-    for (const Step s : {Step{340, 240, 340, 8, 320}, {341, 240, 341, 9, 341},
-                         {541, 240, 541, 9, 541},  // against the wall
-                         {551, 240, 551, 9, 541}, {521, 240, 521, 9, 541},
-                         {520, 240, 520, 8, 520}, {320, 240, 320, 7, 320},
+    for (const Step s : {Step{340, 240, 340, 8, 320},  // 20 px right: no step
+                         {341, 240, 341, 9, 341},      // 21, gathered over two ticks
+                         {541, 240, 541, 9, 541},      // 200, against the wall
+                         {551, 240, 551, 9, 541},      // 10 from the moved reference
+                         {521, 240, 521, 9, 541},      // 20 px left: no step
+                         {520, 240, 520, 8, 520}, {320, 240, 320, 7, 320},  // 21, then 200
                          {639, 200, 1, 7, 1}, {0, 300, 638, 7, 638}, {617, 300, 617, 6, 617}}) {
         SCOPED_TRACE(s.x);
         FeedCursorPosition(s.x, s.y);
@@ -147,58 +147,38 @@ TEST_F(GameTickTest, TheRightButtonTurnsOncePerPress) {
     }
 }
 
-TEST_F(GameTickTest, TheLeftButtonAndGravityEachStepInOneTick) {
-    TickControl.tickCounter = 50;
-    FeedKey(VK_LBUTTON, true);
-    GameTick();
-    EXPECT_EQ(FallingPiece.row, 2);
-    EXPECT_EQ(TickControl.tickCounter, 0);
-    GameTick();  // the button does not reset the counter
-    EXPECT_EQ(FallingPiece.row, 3);
-    EXPECT_EQ(TickControl.tickCounter, 1);
-}
-
-// The bar, turned twice, lies on the floor: the button locks it, writing its type value
-// under its filled cells only, with the landing sound, and the next piece comes in at
-// column 5, row 0 in its first rotation, with a new next type drawn; gravity then moves it
-// in the same tick.
-TEST_F(GameTickTest, TheLeftButtonLocksAndGravityMovesTheNewPieceInTheSameTick) {
+// The bar, turned twice, lies on the floor, and the square comes next. The button locks
+// the bar, writing its type value under its filled cells only, with the landing sound, and
+// the square comes in at column 5, row 0 in its first rotation, over locked cells, which
+// nothing refuses; gravity in the same tick locks it at row 0 over them.
+TEST_F(GameTickTest, TheLeftButtonAndGravityLockTwoPiecesInOneTick) {
     LoadSounds();
-    FallingPiece = {0, 6, 2, 3, 22};
-    At(22, 4) = 7;  // under an empty cell of the block: stays
+    FallingPiece = {0, 1, 2, 3, 22};
+    At(22, 4) = 7;  // under an empty cell of the bar's block: stays
     At(23, 4) = 2;  // under a filled cell: overwritten
+    for (int c = 5; c <= 8; ++c) {
+        At(1, c) = 3;
+    }
     std::srand(99);
-    const int drawn = std::rand() % 7;
+    const int third = std::rand() % 7;
+    const int fourth = std::rand() % 7;
     std::srand(99);
     TickControl.tickCounter = 50;
     FeedKey(VK_LBUTTON, true);
     GameTick();
     for (int c = 1; c <= 12; ++c) {
-        EXPECT_EQ(At(22, c), c == 4 ? 7 : 0) << "column " << c;
-        EXPECT_EQ(At(23, c), c >= 3 && c <= 6 ? 1 : 0) << "column " << c;
-    }
-    EXPECT_EQ(headless::SoundCalls(), std::vector<std::string>{"FSOUND_PlaySound -1 Dynamic.Wav"});
-    EXPECT_EQ(FallingPiece.type, 6);
-    EXPECT_EQ(FallingPiece.nextType, drawn);
-    EXPECT_EQ(FallingPiece.rotation, 0);
-    EXPECT_EQ(FallingPiece.column, 5);
-    EXPECT_EQ(FallingPiece.row, 1);
-}
-
-// Nothing refuses a piece that spawns over locked cells; it locks at row 0 over them.
-TEST_F(GameTickTest, APieceSpawnedOverLockedCellsLocksAtRowZeroOverThem) {
-    for (int c = 5; c <= 8; ++c) {
-        At(1, c) = 3;
-    }
-    FallingPiece = {1, 2, 0, 5, 0};  // the square, over row 1's locked cells
-    FeedKey(VK_LBUTTON, true);
-    GameTick();
-    for (int c = 5; c <= 8; ++c) {
         SCOPED_TRACE(c);
         EXPECT_EQ(At(0, c), c == 6 || c == 7 ? 2 : 0);
-        EXPECT_EQ(At(1, c), c == 6 || c == 7 ? 2 : 3);
+        EXPECT_EQ(At(1, c), c == 6 || c == 7 ? 2 : c == 5 || c == 8 ? 3 : 0);
+        EXPECT_EQ(At(22, c), c == 4 ? 7 : 0);
+        EXPECT_EQ(At(23, c), c >= 3 && c <= 6 ? 1 : 0);
     }
-    EXPECT_EQ(FallingPiece.type, 2);
+    const std::string landing = "FSOUND_PlaySound -1 Dynamic.Wav";
+    EXPECT_EQ(headless::SoundCalls(), (std::vector<std::string>{landing, landing}));
+    EXPECT_EQ(FallingPiece.type, third);
+    EXPECT_EQ(FallingPiece.nextType, fourth);
+    EXPECT_EQ(FallingPiece.rotation, 0);
+    EXPECT_EQ(FallingPiece.column, 5);
     EXPECT_EQ(FallingPiece.row, 0);
 }
 
