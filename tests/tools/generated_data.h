@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,76 +24,72 @@ struct LoadedPack {
 };
 
 // Reads `wanted` images the way the game's loader does, stopping at the first refused one.
-inline LoadedPack LoadPack(const std::string& name, int wanted) {
+inline LoadedPack LoadPack(const std::string& name, std::size_t wanted) {
     LoadedPack pack;
     std::FILE* file = std::fopen(name.c_str(), "rb");
-    if (!file) return pack;
+    if (!file) {
+        return pack;
+    }
     pack.declared = ReadPackHeader(file);
     pack.format = packFormat;
-    for (int i = 0; pack.declared && i < wanted; ++i) {
-        auto image = std::make_unique<Surface>();
-        if (image->LoadFromPack(file) != 1) break;
+    auto image = std::make_unique<Surface>();
+    while (pack.declared && pack.images.size() < wanted && image->LoadFromPack(file) == 1) {
         pack.images.push_back(std::move(image));
+        image = std::make_unique<Surface>();
     }
     std::fclose(file);
     return pack;
 }
 
 struct Sound {
-    int channels = 0;
-    int rate = 0;
-    int bits = 0;
+    unsigned channels = 0;
+    unsigned rate = 0;
     std::vector<std::int16_t> samples;  // interleaved
-    double Seconds() const { return channels ? double(samples.size()) / channels / rate : 0; }
+
+    double Seconds() const { return double(samples.size()) / channels / rate; }
     int Peak() const {
-        int peak = 0;
-        for (std::int16_t s : samples) peak = std::max(peak, std::abs(int(s)));
-        return peak;
+        const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+        return samples.empty() ? 0 : std::max(-int(*low), int(*high));
     }
 };
 
+// A little-endian number of 2 or 4 bytes.
 inline unsigned Le(const Bytes& b, std::size_t at, int size) {
-    unsigned v = 0;
-    for (int i = size - 1; i >= 0; --i) v = v << 8 | b[at + i];
-    return v;
+    return size == 2 ? b[at] | b[at + 1] << 8 : Le(b, at, 2) | Le(b, at + 2, 2) << 16;
 }
 
-// A RIFF WAVE file of PCM samples, every size in its header checked against the file.
-inline bool ParseWav(const Bytes& b, Sound* sound, std::string* why) {
-    auto tag = [&](std::size_t at, const char* t) { return at + 4 <= b.size() && std::equal(t, t + 4, b.begin() + at); };
-    if (b.size() < 12 || !tag(0, "RIFF") || !tag(8, "WAVE")) return *why = "not RIFF WAVE", false;
-    if (Le(b, 4, 4) != b.size() - 8) return *why = "RIFF size does not match the file", false;
-    bool haveFormat = false;
-    for (std::size_t at = 12; at + 8 <= b.size();) {
-        const unsigned size = Le(b, at + 4, 4);
-        if (at + 8 + size > b.size()) return *why = "a chunk runs past the file's end", false;
-        if (tag(at, "fmt ")) {
-            if (size < 16 || Le(b, at + 8, 2) != 1) return *why = "not PCM", false;
-            sound->channels = static_cast<int>(Le(b, at + 10, 2));
-            sound->rate = static_cast<int>(Le(b, at + 12, 4));
-            sound->bits = static_cast<int>(Le(b, at + 22, 2));
-            const unsigned align = Le(b, at + 20, 2);
-            if (align != unsigned(sound->channels * sound->bits / 8) || Le(b, at + 16, 4) != sound->rate * align)
-                return *why = "block align or byte rate disagree with the format", false;
-            haveFormat = true;
-        } else if (tag(at, "data")) {
-            if (!haveFormat || sound->bits != 16) return *why = "data before a 16-bit format", false;
-            for (std::size_t i = 0; i + 1 < size; i += 2)
-                sound->samples.push_back(static_cast<std::int16_t>(Le(b, at + 8 + i, 2)));
-            return true;
-        }
-        at += 8 + size + (size & 1);
+// A plain PCM WAV as any reader takes it: the RIFF header, a 16-byte format chunk and a
+// data chunk of 16-bit samples filling the rest of the file, every size, rate and alignment
+// agreeing with the others. Gives what is wrong, or "" with the sound read.
+inline std::string ParseWav(const Bytes& b, Sound* sound) {
+    const std::string head(b.begin(), b.begin() + std::min<std::size_t>(b.size(), 44));
+    if (head.size() < 44 || head.substr(0, 4) != "RIFF" || head.substr(8, 8) != "WAVEfmt " ||
+        head.substr(36, 4) != "data") {
+        return "not a plain RIFF WAVE";
     }
-    return *why = "no data chunk", false;
+    if (Le(b, 4, 4) != b.size() - 8 || Le(b, 40, 4) != b.size() - 44) {
+        return "the RIFF or data size does not match the file";
+    }
+    sound->channels = Le(b, 22, 2);
+    sound->rate = Le(b, 24, 4);
+    const unsigned align = sound->channels * 2;
+    if (Le(b, 16, 4) != 16 || Le(b, 20, 2) != 1 || Le(b, 34, 2) != 16 || sound->channels == 0) {
+        return "not 16-bit PCM";
+    }
+    if (Le(b, 32, 2) != align || Le(b, 28, 4) != sound->rate * align) {
+        return "block align or byte rate disagree with the format";
+    }
+    for (std::size_t at = 44; at + 1 < b.size(); at += 2) {
+        sound->samples.push_back(static_cast<std::int16_t>(Le(b, at, 2)));
+    }
+    return "";
 }
 
 // The MP3 decoded by mpg123 into a WAV beside the test's other files.
-inline bool DecodeMp3(const std::string& mp3, Sound* sound, std::string* why) {
-    const std::string wav = testing::TempDir() + "tumblox-bgm-" + std::to_string(::getpid()) + ".wav";
-    const std::string command = "mpg123 -q -w '" + wav + "' '" + mp3 + "' 2>&1";
-    const int status = std::system(command.c_str());
+inline std::string DecodeMp3(const std::string& mp3, Sound* sound) {
+    const std::string wav = testing::TempDir() + "tumblox-bgm-" + std::to_string(::getpid());
+    const int status = std::system(("mpg123 -q -w '" + wav + "' '" + mp3 + "' 2>&1").c_str());
     const Bytes bytes = ReadBytes(wav);
     std::remove(wav.c_str());
-    if (status != 0) return *why = "mpg123 failed (" + std::to_string(status) + ") on " + mp3, false;
-    return ParseWav(bytes, sound, why);
+    return status != 0 ? "mpg123 failed on " + mp3 : ParseWav(bytes, sound);
 }
