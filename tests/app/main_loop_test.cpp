@@ -2,6 +2,8 @@
 // program run by tumblox-headless.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game_folder.h"
 
 TEST(MainLoop, EachEndingTakesItsFramesAndExitCode)
@@ -42,5 +44,8 @@ TEST(MainLoop, EachEndingTakesItsFramesAndExitCode)
         EXPECT_EQ(run.status, ending.status);
         ASSERT_FALSE(run.lines.empty());
         EXPECT_EQ(run.lines.back(), "exit " + std::to_string(ending.status));
+        // Only the safety stop says so, once, before the exit line.
+        const bool limited = !ending.args.empty();
+        EXPECT_EQ(std::count(run.lines.begin(), run.lines.end(), "limit 12"), limited ? 1 : 0);
     }
 }
