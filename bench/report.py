@@ -193,7 +193,11 @@ def main():
         if os.path.exists(robustness):
             text += ["From [robustness.md](robustness.md):", ""]
             with open(robustness) as f:
-                text += [f.read().rstrip(), ""]
+                # Its own title would stand above this file's sections; the heading above says it.
+                lines = f.read().rstrip().splitlines()
+            if lines and lines[0].startswith("# "):
+                lines = lines[1:]
+            text += ["\n".join(lines).strip(), ""]
         else:
             text += ["The soak, sanitizer, valgrind and fuzz figures are kept by their own runs in "
                      "[robustness.md](robustness.md) beside this file.", ""]
