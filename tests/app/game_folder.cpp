@@ -31,13 +31,6 @@ int HeadlessRun::FrameCount() const
 
 GameFolder::GameFolder()
 {
-    char pattern[] = "/tmp/tumblox-app-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    if (made == nullptr) {
-        ADD_FAILURE() << "cannot make a scratch folder";
-        return;
-    }
-    path_ = made;
     for (const char* name : {"Block.Dat", "Logo.QSF", "Block.QSF", "Flame.Qsf", "Explo.Qsf",
                              "Combo.Qsf", "Explo.Wav", "Flame.Wav", "Alpha.Wav", "Dynamic.Wav",
                              "BGM.Mp3", "BACK1.Qsf"}) {
@@ -45,12 +38,6 @@ GameFolder::GameFolder()
         fs::copy_file(fs::path(TUMBLOX_RUN_DIR) / name, PathOf(name), fault);
         if (fault) ADD_FAILURE() << "the generated data has no " << name;
     }
-}
-
-GameFolder::~GameFolder()
-{
-    std::error_code ignored;
-    if (!path_.empty()) fs::remove_all(path_, ignored);
 }
 
 std::vector<std::uint8_t> GameFolder::Read(const std::string& name) const

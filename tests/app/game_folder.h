@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/scratch_dir.h"
 #include "platform/png_file.h"
 
 struct HeadlessRun {
@@ -23,7 +24,6 @@ struct HeadlessRun {
 class GameFolder {
 public:
     GameFolder();
-    ~GameFolder();
     GameFolder(const GameFolder&) = delete;
     GameFolder& operator=(const GameFolder&) = delete;
 
@@ -43,7 +43,8 @@ public:
                     int seconds = 120) const;
 
 private:
-    std::string path_;
+    ScratchDir scratch_;
+    std::string path_ = scratch_.path.string();
 };
 
 // The sound lines of the shutdown: the four samples freed in their order, by file name when

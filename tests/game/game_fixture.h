@@ -4,19 +4,19 @@
 // and the headless controls with it.
 #pragma once
 
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "common/scratch_dir.h"
 #include "game/board.h"
 #include "game/resources.h"
 #include "gfx/display.h"
@@ -75,8 +75,7 @@ protected:
         delete CompositionCanvas;
         delete BackgroundCanvas;
         ReleaseDisplay();
-        std::error_code ignored;  // no folder when the test made no sounds
-        std::filesystem::remove_all(folder_, ignored);
+        folder_.reset();
     }
 
     Surface* MakeSprite(std::uint16_t width, std::uint16_t height, std::uint16_t colour) {
@@ -94,10 +93,8 @@ protected:
     // the test's own, so that each play names its file; from then on the host's record of
     // sound calls holds the plays alone.
     void LoadSounds() {
-        char pattern[] = "/tmp/tumblox-game-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        ASSERT_EQ(chdir(pattern), 0);
+        folder_.emplace();
+        ASSERT_EQ(chdir(folder_->path.c_str()), 0);
         for (const char* name : {"Explo.Wav", "Flame.Wav", "Alpha.Wav", "Dynamic.Wav"}) {
             std::ofstream file(name);
         }
@@ -111,7 +108,7 @@ protected:
 
 private:
     std::vector<std::unique_ptr<Surface>> sprites_;
-    std::string folder_;
+    std::optional<ScratchDir> folder_;  // only for a test that makes sounds
 };
 
 }  // namespace gametest
