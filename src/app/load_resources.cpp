@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/error_report.h"
+#include "report/error_report.h"
 #include "game/board.h"
 #include "game/resources.h"
 #include "gfx/display.h"

@@ -1,6 +1,6 @@
 #include "app/win_main.h"
 
-#include "app/error_report.h"
+#include "report/error_report.h"
 #include "app/intro.h"
 #include "app/message_table.h"
 #include "app/shutdown.h"

@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstring>
 
-#include "app/error_report.h"
+#include "report/error_report.h"
 #include "gfx/surface.h"
 #include "platform/gdi.h"
 

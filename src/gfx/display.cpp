@@ -2,7 +2,7 @@
 // pixel layout once, so that no pixel is ever converted when a frame is shown.
 #include "gfx/display.h"
 
-#include "app/error_report.h"
+#include "report/error_report.h"
 #include "platform/gdi.h"
 #include "texts/texts.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/error_report.h"
+#include "report/error_report.h"
 #include "gfx/display.h"
 #include "platform/gdi.h"
 #include "texts/texts.h"

@@ -1,7 +1,7 @@
 // The background picture into a Surface, re-created at the picture's size.
 #include <cstring>
 
-#include "app/error_report.h"
+#include "report/error_report.h"
 #include "gfx/display.h"
 #include "gfx/surface.h"
 #include "imgfile/picture_file.h"

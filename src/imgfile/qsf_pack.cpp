@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-#include "app/error_report.h"
+#include "report/error_report.h"
 #include "gfx/display.h"
 #include "gfx/surface.h"
 #include "imgfile/qsf_format.h"

@@ -1,5 +1,5 @@
 // The main window's handle and the error report that every drawing and file layer shares.
-#include "app/error_report.h"
+#include "report/error_report.h"
 
 #include <cstdio>
 
