@@ -10,14 +10,17 @@ namespace {
 
 HINSTANCE ProgramInstance = nullptr;
 
-// At most one message per iteration and never a wait for one, then exactly one tick.
+// At most one message per iteration and never a wait for one, then exactly one tick. A quit
+// message ends the game with the code it carries; Escape, a close or a destroy end it
+// normally, whatever the last message taken happened to carry (a held button, a key).
 int RunMainLoop()
 {
-    MSG message{};  // still empty when the loop ends before any message was seen: exit code 0
+    MSG message{};
     if (AppRunning != 0) {
         for (;;) {
             if (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-                if (GetMessageA(&message, nullptr, 0, 0) == 0) break;  // WM_QUIT: no tick
+                // WM_QUIT: no tick
+                if (GetMessageA(&message, nullptr, 0, 0) == 0) return static_cast<int>(message.wParam);
                 TranslateMessage(&message);
                 DispatchMessageA(&message);
             }
@@ -25,7 +28,7 @@ int RunMainLoop()
             if (AppRunning == 0) break;  // closed or destroyed during this iteration
         }
     }
-    return static_cast<int>(message.wParam);
+    return kQuitExitCode;
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 #include "platform/win32.h"
 
 // Where the game ends when its start fails (window class, display or loading), so that
-// whoever started it can tell. The loop's own exit codes are the quit message's.
+// whoever started it can tell; a normal end (Escape, close) is a success. A quit message's
+// own code is passed on as it is.
 constexpr int kStartFailedExitCode = EXIT_FAILURE;
+constexpr int kQuitExitCode = EXIT_SUCCESS;
 // The show command the platform hands a program started normally; the game ignores it.
 constexpr int SW_SHOWDEFAULT = 10;
 
@@ -21,5 +23,6 @@ int WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, i
 // The game's window under its one name, which is both the class name and the title.
 int RunApplication();
 // Registers the class, creates the window, runs the intro and then the main loop. Returns
-// the exit code of the loop, or kStartFailedExitCode when the start failed.
+// the quit message's code, kQuitExitCode after Escape or a close, or kStartFailedExitCode
+// when the start failed.
 int RunMainWindow(const char* name);
