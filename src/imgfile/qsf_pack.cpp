@@ -35,14 +35,16 @@ std::uint16_t ReadPackHeader(std::FILE* file) {
 
 int Surface::LoadFromPack(std::FILE* file) {
     std::uint8_t head[QsfImageHeadSize] = {};
-    // A pack that ends before this image's head holds no image for this Surface.
-    if (std::fread(head, 1, sizeof head, file) != sizeof head) return 0;
+    const std::size_t headBytes = std::fread(head, 1, sizeof head, file);
     const std::uint16_t imageWidth = Word(head);
-    const std::uint16_t imageHeight = Word(head + 2);
-    if (imageWidth % 4 != 0) {
+    // A wrong width is told as soon as it is read, even when the pack ends before the height.
+    if (headBytes >= 2 && imageWidth % 4 != 0) {
         ReportError(text::CaptionGraphics, "%s", text::WidthNotMultipleOf4);
         return 0;
     }
+    // A pack that ends before this image's head holds no image for this Surface.
+    if (headBytes != sizeof head) return 0;
+    const std::uint16_t imageHeight = Word(head + 2);
     if (!surface) {
         if (imageWidth == 0 || imageHeight == 0) return 0;
         Create(imageWidth, imageHeight);
