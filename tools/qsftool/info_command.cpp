@@ -12,7 +12,12 @@ namespace {
 constexpr char kUse[] =
     "Usage: qsftool info FILE\n"
     "Says whether FILE is a sprite pack (its pixel layout, image count and each image's\n"
-    "size) or a background picture (its size), or why the game could not read it as either.\n";
+    "size) or a background picture (its size), how the game reads whatever in it a maker\n"
+    "would not have written, or why the game could not read it as either.\n";
+
+void ShowReadings(const std::vector<std::string>& readings) {
+    for (const std::string& reading : readings) std::printf("  %s\n", reading.c_str());
+}
 
 int ShowPack(const std::string& path) {
     PackSurvey survey;
@@ -23,8 +28,12 @@ int ShowPack(const std::string& path) {
     for (std::size_t number = 0; number < survey.images.size(); ++number)
         std::printf("  %03zu  %ux%u\n", number, unsigned{survey.images[number].width},
                     unsigned{survey.images[number].height});
+    ShowReadings(survey.readings);
+    // The game takes a fixed number of images from each pack, whatever its header counts.
     if (survey.bytesAfterImages > 0)
-        std::printf("  %ld byte(s) after the last image, which the game never reads\n", survey.bytesAfterImages);
+        std::printf("  %ld byte(s) after the images the header counts, read as further images where the game "
+                    "takes more from this pack\n",
+                    survey.bytesAfterImages);
     return 0;
 }
 
@@ -34,6 +43,7 @@ int ShowPicture(const std::string& path) {
     if (!SurveyPicture(path, &survey, &problem)) return Complain(problem);
     std::printf("%s: background picture, %ux%u, 24-bit colour\n", path.c_str(), unsigned{survey.width},
                 unsigned{survey.height});
+    ShowReadings(survey.readings);
     return 0;
 }
 

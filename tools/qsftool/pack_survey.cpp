@@ -14,23 +14,24 @@ long LengthOf(std::FILE* file) {
     return std::ftell(file);
 }
 
-// Why image `number` with this head cannot be read whole from the `left` bytes behind its
-// head, or "" when it can.
-std::string ImageFault(unsigned number, ImageSize size, long left) {
-    const std::string name = "image " + std::to_string(number) + " (" + std::to_string(size.width) + "x" +
-                             std::to_string(size.height) + ")";
+std::string ImageName(unsigned number, ImageSize size) {
+    return "image " + std::to_string(number) + " (" + std::to_string(size.width) + "x" + std::to_string(size.height) +
+           ")";
+}
+
+// Why the game refuses image `number` with this head, or "" when it reads it.
+std::string ImageFault(unsigned number, ImageSize size) {
+    const std::string name = ImageName(number, size);
     if (size.width % 4 != 0) return name + ": width is not a multiple of 4";
     if (size.width == 0 || size.height == 0) return name + ": a side of 0";
     if (size.width > MaxPictureSide || size.height > MaxPictureSide) return name + ": larger than 4096x4096";
-    const long wanted = 2L * size.width * size.height;
-    if (left < wanted)
-        return name + ": cut short, " + std::to_string(left) + " of its " + std::to_string(wanted) + " pixel bytes";
     return "";
 }
 
 }  // namespace
 
 const char* LayoutName(std::uint8_t format) {
+    if (format > 1) return "unknown-layout (converted on either display)";
     return format == 1 ? "5-6-5" : "5-5-5";
 }
 
@@ -46,10 +47,12 @@ bool SurveyPack(const std::string& path, PackSurvey* survey, std::string* proble
     if (count == 0)
         fault = length < static_cast<long>(QsfHeaderSize) ? "sprite pack cut short inside its header"
                                                           : "sprite pack holds no images";
-    else if (packFormat > 1)
-        fault = "pixel format byte " + std::to_string(packFormat) + " is neither 0 (5-5-5) nor 1 (5-6-5)";
     survey->format = packFormat;
     survey->images.clear();
+    survey->readings.clear();
+    if (count != 0 && packFormat > 1)
+        survey->readings.push_back("pixel format byte " + std::to_string(packFormat) +
+                                   ": the game converts it from 5-5-5 on a 5-6-5 display and from 5-6-5 on a 5-5-5 one");
 
     long at = static_cast<long>(QsfHeaderSize);
     for (unsigned number = 0; fault.empty() && number < count; ++number) {
@@ -62,8 +65,12 @@ bool SurveyPack(const std::string& path, PackSurvey* survey, std::string* proble
         const ImageSize size{static_cast<std::uint16_t>(head[0] | head[1] << 8),
                              static_cast<std::uint16_t>(head[2] | head[3] << 8)};
         at += static_cast<long>(QsfImageHeadSize);
-        fault = ImageFault(number, size, length - at);
-        at += 2L * size.width * size.height;
+        fault = ImageFault(number, size);
+        const long wanted = 2L * size.width * size.height;
+        if (fault.empty() && length - at < wanted)
+            survey->readings.push_back(ImageName(number, size) + ": cut short, " + std::to_string(length - at) +
+                                       " of its " + std::to_string(wanted) + " pixel bytes; the game shows the rest black");
+        at += wanted;
         survey->images.push_back(size);
     }
     std::fclose(file);
@@ -71,6 +78,6 @@ bool SurveyPack(const std::string& path, PackSurvey* survey, std::string* proble
         *problem = Problem(path, fault);
         return false;
     }
-    survey->bytesAfterImages = length - at;
+    survey->bytesAfterImages = length > at ? length - at : 0;
     return true;
 }

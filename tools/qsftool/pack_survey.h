@@ -1,5 +1,6 @@
 // A sprite pack walked from its header to its last image without reading pixels: the
-// layout, each image's size, and the first thing that keeps the game from reading it whole.
+// layout, each image's size, how the game reads what a pack maker would not have written,
+// and the first thing that keeps the game from reading it at all.
 #pragma once
 
 #include <cstdint>
@@ -12,14 +13,15 @@ struct ImageSize {
 };
 
 struct PackSurvey {
-    std::uint8_t format = 0;  // 0 = 5-5-5, 1 = 5-6-5
+    std::uint8_t format = 0;  // 0 = 5-5-5, 1 = 5-6-5; any other is converted either way
     std::vector<ImageSize> images;
-    long bytesAfterImages = 0;  // never read by the game
+    std::vector<std::string> readings;  // what the game makes of an odd layout or short pixels
+    long bytesAfterImages = 0;          // behind the images the header counts
 };
 
-// False, with *problem set ("path: what"), for a pack that is empty, in an unknown layout,
-// or whose images are refused, too large or cut short.
+// False, with *problem set ("path: what"), for a pack that the game refuses: no signature or
+// no images, or an image whose head is missing, refused or too large.
 bool SurveyPack(const std::string& path, PackSurvey* survey, std::string* problem);
 
-// "5-6-5" or "5-5-5".
+// "5-6-5", "5-5-5", or for any other format byte the layout it is converted from.
 const char* LayoutName(std::uint8_t format);

@@ -41,16 +41,19 @@ std::string SizeFault(PictureFault fault, const PictureHead& head) {
     return "";
 }
 
-// Decodes the data as the game does, saying where it falls short.
-std::string DataFault(std::FILE* file, const PictureHead& head) {
+// Decodes the data as the game does, saying how it reads data that falls short.
+std::vector<std::string> DataReadings(std::FILE* file, const PictureHead& head) {
     const std::vector<std::uint8_t> data = ReadPictureData(file, head);
     std::vector<std::uint16_t> picture(std::size_t{head.Width()} * head.Height());
     const PictureDecoding decoding = DecodePicture(data, head.Width(), head.Height(), true, picture.data());
+    std::vector<std::string> readings;
+    if (decoding.cutRuns != 0)
+        readings.push_back(std::to_string(decoding.cutRuns) +
+                           " run(s) cross the end of their plane row; the game cuts them there");
     if (decoding.scanLines < head.Height())
-        return "encoded data ends in scan line " + std::to_string(decoding.scanLines) + " of " +
-               std::to_string(head.Height());
-    if (decoding.cutRuns != 0) return std::to_string(decoding.cutRuns) + " run(s) cross the end of their plane row";
-    return "";
+        readings.push_back("encoded data ends in scan line " + std::to_string(decoding.scanLines) + " of " +
+                           std::to_string(head.Height()) + "; the game shows the rest black");
+    return readings;
 }
 
 }  // namespace
@@ -70,7 +73,7 @@ bool SurveyPicture(const std::string& path, PictureSurvey* survey, std::string* 
         head = ReadPictureHead(file);
         fault = SizeFault(CheckPictureHead(head), head);
     }
-    if (fault.empty()) fault = DataFault(file, head);
+    if (fault.empty()) survey->readings = DataReadings(file, head);
     std::fclose(file);
     if (!fault.empty()) {
         *problem = Problem(path, fault);

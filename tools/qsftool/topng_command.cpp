@@ -18,11 +18,19 @@ constexpr char kUse[] =
     "picture in 5-6-5, and each 5- or 6-bit channel is widened to 8 bits by repeating its\n"
     "top bits. Nothing is written when FILE is damaged.\n";
 
+// A file the game reads only in part (short pixels, cut runs, an unknown layout) is damaged.
+bool Whole(const std::string& path, const std::vector<std::string>& readings, std::string* problem) {
+    if (readings.empty()) return true;
+    *problem = Problem(path, readings.front());
+    return false;
+}
+
 int PackToPng(const std::string& path, const std::string& out) {
     PackSurvey survey;
     std::vector<RgbImage> images;
     std::string problem;
-    if (!SurveyPack(path, &survey, &problem) || !ReadPackImages(path, survey, &images, &problem) ||
+    if (!SurveyPack(path, &survey, &problem) || !Whole(path, survey.readings, &problem) ||
+        !ReadPackImages(path, survey, &images, &problem) ||
         !KeepPngFolder(out, images, &problem))
         return Complain(problem);
     return 0;
@@ -33,7 +41,8 @@ int PictureToPng(const std::string& path, const std::string& out) {
     RgbImage image;
     std::string problem;
     const auto writePng = [&](const std::string& passing, std::string* why) { return WritePng(passing, image, why); };
-    if (!SurveyPicture(path, &survey, &problem) || !ReadBackgroundPicture(path, &image, &problem) ||
+    if (!SurveyPicture(path, &survey, &problem) || !Whole(path, survey.readings, &problem) ||
+        !ReadBackgroundPicture(path, &image, &problem) ||
         !KeepFile(out, writePng, &problem))
         return Complain(problem);
     return 0;
