@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/scratch_dir.h"
-#include "platform/png_file.h"
+#include "common/test_support.h"
 
 struct HeadlessRun {
     int status = -1;                 // the process exit status
@@ -18,20 +18,17 @@ struct HeadlessRun {
     // The lines that start with prefix, in order.
     std::vector<std::string> LinesStartingWith(const std::string& prefix) const;
     // How many presents the run made (needs --trace).
-    int FrameCount() const;
+    int FrameCount() const { return static_cast<int>(LinesStartingWith("frame ").size()); }
 };
 
 class GameFolder {
 public:
     GameFolder();
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string PathOf(const std::string& name) const { return path_ + "/" + name; }
-
-    std::vector<std::uint8_t> Read(const std::string& name) const;
-    void Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const;
+    std::string Path() const { return scratch_.path.string(); }
+    std::string PathOf(const std::string& name) const { return (scratch_.path / name).string(); }
+    Bytes Read(const std::string& name) const { return ReadBytes(PathOf(name)); }
+    void Write(const std::string& name, const Bytes& bytes) const { WriteBytes(PathOf(name), bytes); }
     void Remove(const std::string& name) const;
     // Replaces a sprite pack with pictures of the test's own.
     void WritePack(const std::string& name, const std::vector<RgbImage>& images, int format) const;
@@ -39,12 +36,10 @@ public:
     // The arguments after the program name; a non-empty script is written into the folder
     // and its path appended. A run still going after the given seconds is killed and fails
     // the test: a game nobody closes does not hold up the suite.
-    HeadlessRun Run(std::vector<std::string> args, const std::string& script = "",
-                    int seconds = 120) const;
+    HeadlessRun Run(std::vector<std::string> args, const std::string& script = "", int seconds = 120) const;
 
 private:
     ScratchDir scratch_;
-    std::string path_ = scratch_.path.string();
 };
 
 // The sound lines of the shutdown: the four samples freed in their order, by file name when
@@ -52,8 +47,7 @@ private:
 std::vector<std::string> SampleFrees(bool loaded);
 
 // A picture of one colour.
-RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t green,
-                      std::uint8_t blue);
+RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 
 // A frame written by --frames or snap, back as 16-bit pixels of the given layout.
 std::vector<std::uint16_t> ReadFrame(const std::string& path, bool is565);

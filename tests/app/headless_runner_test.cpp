@@ -33,32 +33,30 @@ TEST(HeadlessRunner, SameInputGivesTheSameFramesAndTheirCrcLines)
         const auto pixels = ReadFrame(path, true);
         EXPECT_EQ(pixels, ReadFrame(FramePath(folder.PathOf("2"), frame), true)) << frame;
         char expected[40];
-        std::snprintf(expected, sizeof expected, "frame %d %08x", frame,
-                      headless::FrameCrc32(pixels.data()));
+        std::snprintf(expected, sizeof expected, "frame %d %08x", frame, headless::FrameCrc32(pixels.data()));
         EXPECT_EQ(traces[static_cast<std::size_t>(frame - 1)], expected);
     }
     // The snapshot is the frame presented last before it was taken.
-    const auto sixtieth = ReadFrame(FramePath(folder.PathOf("1"), 60), true);
-    EXPECT_EQ(ReadFrame(folder.PathOf("snap60.png"), true), sixtieth);
+    EXPECT_EQ(ReadFrame(folder.PathOf("snap60.png"), true), ReadFrame(FramePath(folder.PathOf("1"), 60), true));
 }
 
 // A bad argument, a script that cannot be read, a bad script line: one line on stderr naming
 // it, exit status 2, and nothing run.
 TEST(HeadlessRunner, BadArgumentsAndScriptsAreRefusedInOneLine)
 {
-    struct Case {
+    const struct {
         std::vector<std::string> args;
         std::string script;
         std::string named;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{"--layout", "444"}, "", "444"},
-        {{"--fail", "Nothing"}, "", "Nothing"},
+        {{"--fail", "CreateSurface:0"}, "", "CreateSurface:0"},
+        {{"a.txt", "b.txt"}, "", "b.txt"},
         {{"missing-script.txt"}, "", "missing-script.txt"},
         {{}, "# fine\n8 close\n9 jump\n", "script.txt:3:"},
     };
     const GameFolder folder;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const HeadlessRun run = folder.Run(c.args, c.script);
         EXPECT_EQ(run.status, 2) << c.named;
         EXPECT_TRUE(run.lines.empty()) << c.named;

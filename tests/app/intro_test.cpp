@@ -1,5 +1,4 @@
-// The intro in the program itself: the seed, the mouse reference and the hidden cursor, and no
-// seeding when the display cannot show anything.
+// The intro in the program itself: the seed, the mouse reference and the hidden cursor.
 #include "app/intro.h"
 
 #include <gtest/gtest.h>
@@ -22,18 +21,4 @@ TEST(Intro, SeedsTheGeneratorAndTakesTheCursor)
     EXPECT_EQ(MouseState.referenceX, 123);
     EXPECT_EQ(MouseState.currentY, 45);
     EXPECT_EQ(ShowCursor(TRUE), 0) << "one hide, so one show brings the count back to 0";
-}
-
-// Without the primary surface the intro ends before the seed (and before loading, which the
-// whole-program runs show).
-TEST(Intro, WithoutAScreenEndsBeforeSeeding)
-{
-    headless::FailCall(host::Call::CreateSurface);
-    headless::SetWallClock(424242);
-    EXPECT_EQ(RunIntro(), 0);
-    const int drawn = std::rand();
-    std::srand(1);  // the unseeded generator, of which the first two pieces took two draws
-    std::rand();
-    std::rand();
-    EXPECT_EQ(drawn, std::rand());
 }

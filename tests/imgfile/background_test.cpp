@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <utility>
 
 #include "gfx/surface.h"
@@ -6,8 +8,10 @@
 
 namespace {
 
-// The game's picture file, written into a scratch folder that is then the working folder, so
-// the picture is opened by its bare name as the game does.
+using Pixels = std::vector<std::uint16_t>;
+
+// The game's picture file in a scratch folder that is then the working folder, so the picture
+// is opened by its bare name as the game does.
 struct PictureInPlace {
     ScratchDir dir;
     explicit PictureInPlace(const Bytes& file) {
@@ -16,17 +20,11 @@ struct PictureInPlace {
     }
 };
 
-using Pixels = std::vector<std::uint16_t>;
-
-Pixels AllPixels(const Surface& surface) {
-    return PixelsOf(surface.pixels, std::size_t{surface.width} * surface.height);
-}
-
 Pixels Load(const Bytes& file) {
     PictureInPlace place(file);
     Surface picture;
     EXPECT_EQ(picture.LoadBackground("BACK1.Qsf"), 1);
-    return AllPixels(picture);
+    return PixelsOf(picture.pixels, std::size_t{picture.width} * picture.height);
 }
 
 }  // namespace
@@ -47,83 +45,66 @@ TEST(Background, FullScreenPictureReplacesTheSurface) {
     EXPECT_EQ(canvas.LoadBackground("BACK1.Qsf"), 1);
     EXPECT_EQ(canvas.clipBottom, 479);
     EXPECT_EQ(canvas.bltFlags, 0u) << "a new surface has no colour key";
-    EXPECT_EQ(AllPixels(canvas), Pixels(640 * 480, 0xF81F));
+    EXPECT_EQ(PixelsOf(canvas.pixels, 640 * 480), Pixels(640 * 480, 0xF81F));
     EXPECT_EQ(canvas.textGreen, 2);
     EXPECT_TRUE(headless::MessageBoxes().empty());
 }
 
-TEST(Background, RunsAndLiterals) {
-    DisplayUp display(true);
+// Runs and literals, channels truncated in both layouts, data after the last line ignored,
+// runs cut at their row's end, and lines the data does not reach left black.
+TEST(Background, PicturesDecodeAsTheGameReadsThem) {
     // Red C3 7F C0: three 127s and a literal 192. Green: BF as a literal 191, and a run of 3.
     // Blue: FF 00 is a run of 63 zeros, cut at the row's end without spilling into the next line.
-    const Bytes data = {0xC3, 0x7F, 0xC0, 0xBF, 0xC3, 0x08, 0xFF, 0x00, 0x80,
+    const Bytes runs = {0xC3, 0x7F, 0xC0, 0xBF, 0xC3, 0x08, 0xFF, 0x00, 0x80,
                         0x80, 0x80, 0x80, 0xC4, 0x40, 0x04, 0x08, 0x0C, 0x10};
-    EXPECT_EQ(Load(PictureFile(3, 1, data)),
-              (Pixels{0x7DE0, 0x7840, 0x7840, 0xC040, 0x8200, 0x8201, 0x8201, 0x8202}));
+    // (255,255,255), (255,0,255), (128,128,128), (7,3,7) side by side.
+    const Bytes channels = {0xC1, 255, 0xC1, 255, 128, 7, 0xC1, 255, 0, 128, 3, 0xC1, 255, 0xC1, 255, 128, 7};
+    const Bytes white = {0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0xFF, 0xFF, 0x55, 0x01, 0x02, 0xC9};
+    const Pixels twoBlackLines = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0, 0, 0, 0, 0, 0, 0, 0};
+    const struct {
+        bool is565;
+        Bytes file;
+        Pixels pixels;
+    } cases[] = {
+        {true, PictureFile(3, 1, runs), {0x7DE0, 0x7840, 0x7840, 0xC040, 0x8200, 0x8201, 0x8201, 0x8202}},
+        {true, PictureFile(3, 0, channels), {0xFFFF, 0xF81F, 0x8410, 0}},
+        {false, PictureFile(3, 0, channels), {0x7FFF, 0x7C1F, 0x4210, 0}},
+        {true, PictureFile(3, 0, white), Pixels(4, 0xFFFF)},
+        // A second line with its red plane only, then one ending in a bare run header.
+        {true, PictureFile(3, 2, {0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0x80}), twoBlackLines},
+        {true, PictureFile(3, 2, {0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0x80, 0xC2}), twoBlackLines},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+        DisplayUp display(c.is565);
+        EXPECT_EQ(Load(c.file), c.pixels);
+    }
+    DisplayUp display(true);
     // The longest run is 63 copies: the 64th pixel comes from the next byte.
     const Pixels wide = Load(PictureFile(63, 0, {0xFF, 8, 0x10, 0xFF, 0, 0xC1, 0, 0xFF, 0, 0}));
-    EXPECT_EQ(wide[62], 0x0800);
-    EXPECT_EQ(wide[63], 0x1000);
-}
-
-TEST(Background, ChannelsAreTruncatedInBothLayouts) {
-    // (255,255,255), (255,0,255), (128,128,128), (7,3,7) side by side.
-    // A value of 192 or more is written as a run of one (C1 xx).
-    const Bytes data = {0xC1, 255, 0xC1, 255, 128, 7,   0xC1, 255, 0,
-                        128,  3,   0xC1, 255, 0xC1, 255, 128, 7};
-    for (bool is565 : {true, false}) {
-        DisplayUp display(is565);
-        const Pixels wide = {0xFFFF, 0xF81F, 0x8410, 0}, narrow = {0x7FFF, 0x7C1F, 0x4210, 0};
-        EXPECT_EQ(Load(PictureFile(3, 0, data)), is565 ? wide : narrow);
-    }
-}
-
-TEST(Background, DataAfterTheLastLineIsIgnoredAndMissingDataLeftBlack) {
-    DisplayUp display(true);
-    const Bytes line = {0xC4, 0xFF, 0xC4, 0xFF, 0xC4, 0xFF};
-    Bytes longer = line;
-    longer.insert(longer.end(), {0xFF, 0x55, 0x01, 0x02, 0xC9});
-    EXPECT_EQ(Load(PictureFile(3, 0, longer)), Pixels(4, 0xFFFF));
-    // A second line with its red plane only, and a third missing; then one ending in a bare
-    // run header, which must not be read past.
-    for (Bytes tail : {Bytes{0xC4, 0x80}, Bytes{0xC4, 0x80, 0xC2}}) {
-        Bytes data = line;
-        data.insert(data.end(), tail.begin(), tail.end());
-        const Pixels expected = {0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0, 0, 0, 0, 0, 0, 0, 0};
-        EXPECT_EQ(Load(PictureFile(3, 2, data)), expected);
-    }
-}
-
-TEST(Background, DecoderReportsCutRunsAndMissingLines) {
+    EXPECT_EQ(Pixels(wide.begin() + 62, wide.begin() + 64), (Pixels{0x0800, 0x1000}));
     Pixels picture(8);
-    const PictureDecoding cut = DecodePicture({0xC6, 1, 0xC4, 2, 0xC5, 3, 0xC4, 4}, 4, 2, true,
-                                              picture.data());
+    const PictureDecoding cut = DecodePicture({0xC6, 1, 0xC4, 2, 0xC5, 3, 0xC4, 4}, 4, 2, true, picture.data());
     EXPECT_EQ(std::pair(cut.scanLines, cut.cutRuns), std::pair(1u, 2u));
-    const PictureDecoding clean = DecodePicture({0xC4, 1, 0xC4, 2, 0xC4, 3}, 4, 1, true,
-                                                picture.data());
-    EXPECT_EQ(std::pair(clean.scanLines, clean.cutRuns), std::pair(1u, 0u));
 }
-
-struct Refusal {
-    const char* what;
-    Bytes file;
-    const char* message;
-};
 
 // A refused picture names its fault and leaves the background canvas as it was.
 TEST(Background, BadPicturesAreRefusedWithTheirMessage) {
     const char* damaged = "BACK1.Qsf 파일이 손상되었습니다.";
     Bytes shortHead = PictureFile(3, 0, {});
     shortHead.resize(127);
-    const Refusal refusals[] = {
-        {"short head", shortHead, damaged},
-        {"width 0", PictureFile(65535, 0, {0xC4, 0, 0xC4, 0, 0xC4, 0}), damaged},
-        {"height 0", PictureFile(3, 65535, {0xC4, 0, 0xC4, 0, 0xC4, 0}), damaged},
-        {"huge", PictureFile(65531, 65534, {0xC4, 0}),
-         "그림이 너무 큽니다. (65532x65535, 최대 4096x4096)"},
+    const struct {
+        Bytes file;
+        const char* message;
+    } refusals[] = {
+        {shortHead, damaged},
+        {PictureFile(65535, 0, {0xC4, 0, 0xC4, 0, 0xC4, 0}), damaged},
+        {PictureFile(3, 65535, {0xC4, 0, 0xC4, 0, 0xC4, 0}), damaged},
+        {PictureFile(640, 0, {}), "가로크기가 4의배수가 아닙니다."},
+        {PictureFile(65531, 65534, {0xC4, 0}), "그림이 너무 큽니다. (65532x65535, 최대 4096x4096)"},
     };
-    for (const Refusal& refusal : refusals) {
-        SCOPED_TRACE(refusal.what);
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.message);
         headless::ClearRecords();
         DisplayUp display(true);
         PictureInPlace place(refusal.file);
@@ -133,7 +114,6 @@ TEST(Background, BadPicturesAreRefusedWithTheirMessage) {
         IDirectDrawSurface* const before = canvas.surface;
         EXPECT_EQ(canvas.LoadBackground("BACK1.Qsf"), 0);
         EXPECT_EQ(canvas.surface, before);
-        EXPECT_EQ(canvas.width, 640);
         EXPECT_EQ(canvas.bltFlags, 1u);
         EXPECT_EQ(canvas.GetPixel(639, 479), 0x1234);
         const headless::MessageBoxRecord box = OnlyMessageBox();

@@ -3,17 +3,9 @@
 #pragma once
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "common/scratch_dir.h"
 #include "common/test_support.h"
-#include "platform/png_file.h"
-
-inline void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) {
-    const auto size = static_cast<std::streamsize>(bytes.size());
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), size);
-}
 
 inline void PutLe16(Bytes& bytes, unsigned value) {
     bytes.push_back(static_cast<std::uint8_t>(value));
@@ -56,17 +48,6 @@ inline std::FILE* FileOf(const Bytes& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::rewind(file);
     return file;
-}
-
-// The picture's pixels cut to 16 bits, each channel to its top 5 bits (green in 5-6-5: 6).
-inline std::vector<std::uint16_t> CutTo16(const RgbImage& picture, bool is565) {
-    std::vector<std::uint16_t> pixels;
-    for (std::size_t n = 0; n < picture.rgb.size(); n += 3) {
-        const unsigned red = picture.rgb[n] >> 3, blue = picture.rgb[n + 2] >> 3;
-        const unsigned green = picture.rgb[n + 1] >> (is565 ? 2 : 3);
-        pixels.push_back(static_cast<std::uint16_t>(red << (is565 ? 11 : 10) | green << 5 | blue));
-    }
-    return pixels;
 }
 
 inline std::vector<std::uint16_t> PixelsOf(const std::uint16_t* pixels, std::size_t count) {
