@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "imgfile/qsf_writer.h"
 
 namespace fs = std::filesystem;
 
@@ -29,17 +28,6 @@ GameFolder::GameFolder()
         fs::copy_file(fs::path(TUMBLOX_RUN_DIR) / name, PathOf(name), fault);
         if (fault) ADD_FAILURE() << "the generated data has no " << name;
     }
-}
-
-void GameFolder::Remove(const std::string& name) const
-{
-    EXPECT_TRUE(fs::remove(PathOf(name))) << name;
-}
-
-void GameFolder::WritePack(const std::string& name, const std::vector<RgbImage>& images, int format) const
-{
-    std::string error;
-    EXPECT_TRUE(WriteQsfPack(PathOf(name), images, format, &error)) << error;
 }
 
 HeadlessRun GameFolder::Run(std::vector<std::string> args, const std::string& script, int seconds) const

@@ -29,9 +29,7 @@ public:
     std::string PathOf(const std::string& name) const { return (scratch_.path / name).string(); }
     Bytes Read(const std::string& name) const { return ReadBytes(PathOf(name)); }
     void Write(const std::string& name, const Bytes& bytes) const { WriteBytes(PathOf(name), bytes); }
-    void Remove(const std::string& name) const;
-    // Replaces a sprite pack with pictures of the test's own.
-    void WritePack(const std::string& name, const std::vector<RgbImage>& images, int format) const;
+    void Remove(const std::string& name) const { EXPECT_TRUE(std::filesystem::remove(PathOf(name))) << name; }
 
     // The arguments after the program name; a non-empty script is written into the folder
     // and its path appended. A run still going after the given seconds is killed and fails

@@ -7,6 +7,7 @@
 #include "gfx/display.h"
 #include "gfx/surface.h"
 #include "imgfile/pcx_writer.h"
+#include "imgfile/qsf_writer.h"
 #include "platform/headless/headless.h"
 #include "texts/texts.h"
 
@@ -31,7 +32,7 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
         }
     std::string error;
     ASSERT_TRUE(WritePcx(folder.PathOf("BACK1.Qsf"), background, &error)) << error;
-    folder.WritePack("Logo.QSF", {SolidPicture(8, 4, 8, 8, 8)}, 1);
+    ASSERT_TRUE(WriteQsfPack(folder.PathOf("Logo.QSF"), {SolidPicture(8, 4, 8, 8, 8)}, 1));
     const std::string frames = folder.PathOf("frames");
     ASSERT_EQ(folder.Run({"--layout", is565 ? "565" : "555", "--frames", frames}, "8 close\n").status, 0);
 

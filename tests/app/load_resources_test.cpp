@@ -8,6 +8,7 @@
 #include "game/resources.h"
 #include "game_folder.h"
 #include "gfx/display.h"
+#include "imgfile/qsf_writer.h"
 #include "platform/headless/headless.h"
 
 class LoadResourcesTest : public ::testing::TestWithParam<bool> {
@@ -49,13 +50,14 @@ TEST_P(LoadResourcesTest, EverySpriteGetsTheKeyOfItsPack)
 // images whose last slots are made empty.
 TEST_P(LoadResourcesTest, APackFillsExactlyItsSlots)
 {
-    folder_.WritePack("Block.QSF", std::vector<RgbImage>(kBlockSpriteCount, SolidPicture(24, 16, 200, 40, 40)), 1);
-    std::vector<std::uint8_t> pack = folder_.Read("Block.QSF");
+    const RgbImage block = SolidPicture(24, 16, 200, 40, 40), flame = SolidPicture(16, 24, 250, 120, 0);
+    ASSERT_TRUE(WriteQsfPack(folder_.PathOf("Block.QSF"), std::vector<RgbImage>(kBlockSpriteCount, block), 1));
+    ASSERT_TRUE(WriteQsfPack(folder_.PathOf("Flame.Qsf"), std::vector<RgbImage>(3, flame), 0));
+    Bytes pack = folder_.Read("Block.QSF");
     pack[17] = kBlockSpriteCount + 1;
     pack.insert(pack.end(), {6, 0, 2, 0});  // 6 wide, so refused
     pack.insert(pack.end(), 6 * 2 * 2, 0x55);
     folder_.Write("Block.QSF", pack);
-    folder_.WritePack("Flame.Qsf", std::vector<RgbImage>(3, SolidPicture(16, 24, 250, 120, 0)), 0);
     EXPECT_EQ(LoadResources(), 1);
     EXPECT_TRUE(headless::MessageBoxes().empty()) << "the ninth image was read";
     for (Surface* sprite : BlockSprites) EXPECT_EQ(sprite->width, 24);
