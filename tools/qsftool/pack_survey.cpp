@@ -31,7 +31,7 @@ std::string ImageFault(unsigned number, ImageSize size) {
 }  // namespace
 
 const char* LayoutName(std::uint8_t format) {
-    if (format > 1) return "unknown-layout (converted on either display)";
+    if (format > 1) return "unknown-layout";
     return format == 1 ? "5-6-5" : "5-5-5";
 }
 

@@ -23,5 +23,5 @@ struct PackSurvey {
 // no images, or an image whose head is missing, refused or too large.
 bool SurveyPack(const std::string& path, PackSurvey* survey, std::string* problem);
 
-// "5-6-5", "5-5-5", or for any other format byte the layout it is converted from.
+// "5-6-5", "5-5-5", or "unknown-layout" for any other format byte.
 const char* LayoutName(std::uint8_t format);
