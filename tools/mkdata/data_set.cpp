@@ -49,7 +49,7 @@ bool WritePictures(const std::string& dir, const GlyphSet& glyphs, std::string* 
 }
 
 // The music's loudest moment; the effects' levels are set against it.
-constexpr float kTunePeak = 0.35f;
+constexpr float kTunePeak = 0.32f;
 
 bool WriteEffects(const std::string& dir, std::string* error) {
     for (const SoundEffect& effect : SoundEffects())
