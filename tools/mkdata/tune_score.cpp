@@ -193,7 +193,8 @@ void Accompany(const std::vector<Chord>& chords, std::vector<Note>* notes) {
             if (hit[0] >= c.beats) break;
             for (int key : keys) notes->push_back({Voice::Keys, c.beat + hit[0], std::min(hit[1], c.beats - hit[0]), key, static_cast<float>(hit[2])});
         }
-        for (int interval : c.intervals) notes->push_back({Voice::Pad, c.beat, c.beats, InWindow(c.root + interval, 62), 0.6f});
+        // The strings hold the same tones as the keys, the root left to the bass.
+        for (int key : keys) notes->push_back({Voice::Pad, c.beat, c.beats, InWindow(key, 62), 0.65f});
     }
 }
 
