@@ -32,7 +32,7 @@ std::vector<float> ExplosionBoom() {
     for (std::size_t i = 0; i < sound.size(); ++i) {
         const double t = Time(i);
         // The tail rings on and then dies away by itself long before the sound's end.
-        const double tail = std::exp(-(t / 0.5) * (t / 0.5));
+        const double tail = std::exp(-(t / 0.58) * (t / 0.58));
         // A thump that settles on a low body in the range small speakers still give.
         phase += (165.0 + 160.0 * std::exp(-t / 0.05)) / kSampleRate;
         const float boom = Sine(phase) * static_cast<float>(std::exp(-t / 0.22));
