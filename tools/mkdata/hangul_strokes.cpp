@@ -9,10 +9,11 @@ constexpr float kHalf = 4.5f;
 constexpr float kBoxWidth = 64, kBoxHeight = 72, kGap = 6;
 constexpr float kLow = kHalf, kHigh = kBoxHeight - kHalf;  // stroke centres stay inside the box
 
-// The letters' places in the syllable table: first consonant, vowel, final consonant.
-enum Initial { kGiyeok = 0, kIeungFirst = 11, kJieut = 12, kHieut = 18 };
+// The letters' places in the syllable table: first consonants, vowels, and the final
+// consonant, drawn as the first consonant of the same shape.
+enum Initial { kGiyeok = 0, kIeung = 11, kJieut = 12, kHieut = 18 };
 enum Vowel { kA = 0, kAe = 1, kO = 8, kOe = 11, kYo = 12, kI = 20 };
-constexpr int kIeungFinal = 21;
+constexpr int kFinalIeung = 21;
 
 struct Rect {
     float x0, y0, x1, y1;
@@ -45,8 +46,7 @@ void Consonant(int letter, const Rect& r, std::vector<Stroke>& out) {
         Ring(mx, r.y1 - radius, radius, out);
         break;
     }
-    case kIeungFirst:
-    case kIeungFinal: {
+    case kIeung: {
         const float radius = std::min(w, h) / 2;
         Ring(mx, (r.y0 + r.y1) / 2, radius, out);
         break;
@@ -85,19 +85,21 @@ void Syllable(char32_t code, float x, std::vector<Stroke>& out) {
     const int initial = index / 588, vowel = index % 588 / 28, final = index % 28;
     const bool tail = final != 0;
     auto at = [x](Rect r) { return Rect{r.x0 + x, r.y0, r.x1 + x, r.y1}; };
-    if (Beside(vowel)) {
-        const float column = vowel == kAe ? 42 : 44, right = column - 12;
-        Consonant(initial, at(tail ? Rect{kLow, kLow + 2, right, 36} : Rect{kLow, 10, right, 62}), out);
-        UprightVowel(vowel, x + column, kLow, tail ? 42 : kHigh, out);
-    } else if (vowel == kOe) {
+    const bool below = vowel == kO || vowel == kYo;
+    if (vowel == kOe) {
         Consonant(initial, at(Rect{kLow + 2, kLow, 34, 20}), out);
         FlatVowel(kO, at(Rect{kLow, 0, 36, 33}), 8, out);
         UprightVowel(kI, x + 56, kLow, 42, out);
-    } else {
+    } else if (below) {
         Consonant(initial, at(tail ? Rect{14, kLow, 50, 26} : Rect{14, kLow, 50, 38}), out);
         FlatVowel(vowel, at(Rect{kLow, 0, kBoxWidth - kHalf, tail ? 38.0f : 62.0f}), tail ? 8 : 12, out);
+    } else {
+        // A vowel beside the consonant; one the hand does not know leaves its place empty.
+        const float column = vowel == kAe ? 42 : 44, right = column - 12;
+        Consonant(initial, at(tail ? Rect{kLow, kLow + 2, right, 36} : Rect{kLow, 10, right, 62}), out);
+        if (Beside(vowel)) UprightVowel(vowel, x + column, kLow, tail ? 42 : kHigh, out);
     }
-    if (tail) Consonant(final, at(Rect{12, 48, 52, kHigh}), out);
+    if (tail) Consonant(final == kFinalIeung ? kIeung : -1, at(Rect{12, 48, 52, kHigh}), out);
 }
 
 }  // namespace

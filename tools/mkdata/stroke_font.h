@@ -12,12 +12,14 @@ struct Stroke {
     float from = 0, to = 0;                // ... from angle `from` to `to` (radians, y down, from < to)
 };
 
+// A straight stroke from (ax, ay) to (bx, by).
 inline Stroke Line(float ax, float ay, float bx, float by) {
     Stroke s;
     s.ax = ax, s.ay = ay, s.bx = bx, s.by = by;
     return s;
 }
 
+// An arc about (cx, cy) from angle `from` to `to`.
 inline Stroke Arc(float cx, float cy, float radius, float from, float to) {
     Stroke s;
     s.arc = true;
