@@ -68,7 +68,7 @@ std::vector<float> FlameWhoosh() {
         const float whoosh = band.Run(noise).band * static_cast<float>(swell);
         // Then the crackle of burning: snaps of every size at uneven times, so no two moments
         // of the sound are alike and copies laid over each other do not ring.
-        if (prng.Unit() < 0.003 * (1.2 - t / length)) crackle = static_cast<float>(prng.Range(0.3, 1.0));
+        if (prng.Unit() < 0.005 * std::max(0.0, 0.9 - t / length)) crackle = static_cast<float>(prng.Range(0.3, 1.0));
         crackle *= 0.98f;
         const float snaps = snap.Run(noise * crackle).band;
         sound[i] = (0.6f * whoosh + snaps) * Envelope(t, 0.002, length);
@@ -123,7 +123,7 @@ std::vector<float> LandingThud() {
 
 const std::vector<SoundEffect>& SoundEffects() {
     static const std::vector<SoundEffect> effects = {{"Explo.Wav", 0.32f, ExplosionBoom},
-                                                     {"Flame.Wav", 0.14f, FlameWhoosh},
+                                                     {"Flame.Wav", 0.16f, FlameWhoosh},
                                                      {"Alpha.Wav", 0.16f, FlashChime},
                                                      {"Dynamic.Wav", 0.3f, LandingThud}};
     return effects;
