@@ -63,7 +63,7 @@ Picture Frame(int frame, const std::vector<Spark>& sparks) {
     const float ringHeat = 0.55f * Smoothstep(0.06f, 0.2f, t) * std::pow(1.0f - Clamp01(t * 1.6f), 1.4f);
     const float emberHeat = 0.4f * Smoothstep(0.1f, 0.3f, t) * (1.0f - Smoothstep(0.4f, 0.75f, t));
     // Smoke: a dull haze that rises and spreads as the fire dies, still there at the end.
-    const float smokeAmount = 0.4f * Smoothstep(0.15f, 0.5f, t) * (1.0f - 0.35f * Smoothstep(0.75f, 1.0f, t));
+    const float smokeAmount = 0.5f * Smoothstep(0.15f, 0.5f, t) * (1.0f - 0.2f * Smoothstep(0.75f, 1.0f, t));
     const float smokeRadius = 20.0f + 30.0f * t;
     std::vector<float> haze(heat.size());
     for (int y = 0; y < kExplosionSide; ++y) {
