@@ -123,7 +123,7 @@ std::vector<float> LandingThud() {
 
 const std::vector<SoundEffect>& SoundEffects() {
     static const std::vector<SoundEffect> effects = {{"Explo.Wav", 0.32f, ExplosionBoom},
-                                                     {"Flame.Wav", 0.16f, FlameWhoosh},
+                                                     {"Flame.Wav", 0.18f, FlameWhoosh},
                                                      {"Alpha.Wav", 0.16f, FlashChime},
                                                      {"Dynamic.Wav", 0.3f, LandingThud}};
     return effects;
