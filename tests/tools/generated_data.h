@@ -27,30 +27,20 @@ struct LoadedPack {
 inline LoadedPack LoadPack(const std::string& name, std::size_t wanted) {
     LoadedPack pack;
     std::FILE* file = std::fopen(name.c_str(), "rb");
-    if (!file) {
-        return pack;
-    }
-    pack.declared = ReadPackHeader(file);
-    pack.format = packFormat;
-    auto image = std::make_unique<Surface>();
-    while (pack.declared && pack.images.size() < wanted && image->LoadFromPack(file) == 1) {
+    if (!file) return pack;
+    pack.declared = ReadPackHeader(file), pack.format = packFormat;
+    for (auto image = std::make_unique<Surface>(); pack.declared && pack.images.size() < wanted && image->LoadFromPack(file) == 1;
+         image = std::make_unique<Surface>())
         pack.images.push_back(std::move(image));
-        image = std::make_unique<Surface>();
-    }
     std::fclose(file);
     return pack;
 }
 
 struct Sound {
-    unsigned channels = 0;
-    unsigned rate = 0;
+    unsigned channels = 0, rate = 0;
     std::vector<std::int16_t> samples;  // interleaved
 
     double Seconds() const { return double(samples.size()) / channels / rate; }
-    int Peak() const {
-        const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
-        return samples.empty() ? 0 : std::max(-int(*low), int(*high));
-    }
 };
 
 // A little-endian number of 2 or 4 bytes.
@@ -58,30 +48,21 @@ inline unsigned Le(const Bytes& b, std::size_t at, int size) {
     return size == 2 ? b[at] | b[at + 1] << 8 : Le(b, at, 2) | Le(b, at + 2, 2) << 16;
 }
 
-// A plain PCM WAV as any reader takes it: the RIFF header, a 16-byte format chunk and a
-// data chunk of 16-bit samples filling the rest of the file, every size, rate and alignment
-// agreeing with the others. Gives what is wrong, or "" with the sound read.
+// A plain PCM WAV as any reader takes it: the RIFF header, a 16-byte format chunk of 16-bit
+// PCM and a data chunk filling the rest of the file, every size, rate and alignment agreeing
+// with the others. Gives what is wrong, or "" with the sound read.
 inline std::string ParseWav(const Bytes& b, Sound* sound) {
     const std::string head(b.begin(), b.begin() + std::min<std::size_t>(b.size(), 44));
-    if (head.size() < 44 || head.substr(0, 4) != "RIFF" || head.substr(8, 8) != "WAVEfmt " ||
-        head.substr(36, 4) != "data") {
+    if (head.size() < 44 || head.substr(0, 4) + head.substr(8, 8) + head.substr(36, 4) != "RIFFWAVEfmt data") {
         return "not a plain RIFF WAVE";
     }
-    if (Le(b, 4, 4) != b.size() - 8 || Le(b, 40, 4) != b.size() - 44) {
-        return "the RIFF or data size does not match the file";
-    }
-    sound->channels = Le(b, 22, 2);
-    sound->rate = Le(b, 24, 4);
+    sound->channels = Le(b, 22, 2), sound->rate = Le(b, 24, 4);
     const unsigned align = sound->channels * 2;
-    if (Le(b, 16, 4) != 16 || Le(b, 20, 2) != 1 || Le(b, 34, 2) != 16 || sound->channels == 0) {
-        return "not 16-bit PCM";
+    if (Le(b, 4, 4) != b.size() - 8 || Le(b, 40, 4) != b.size() - 44 || Le(b, 16, 4) != 16 || Le(b, 20, 2) != 1 ||
+        Le(b, 34, 2) != 16 || align == 0 || Le(b, 32, 2) != align || Le(b, 28, 4) != sound->rate * align) {
+        return "the sizes, format, alignment or byte rate disagree";
     }
-    if (Le(b, 32, 2) != align || Le(b, 28, 4) != sound->rate * align) {
-        return "block align or byte rate disagree with the format";
-    }
-    for (std::size_t at = 44; at + 1 < b.size(); at += 2) {
-        sound->samples.push_back(static_cast<std::int16_t>(Le(b, at, 2)));
-    }
+    for (std::size_t at = 44; at + 1 < b.size(); at += 2) sound->samples.push_back(static_cast<std::int16_t>(Le(b, at, 2)));
     return "";
 }
 

@@ -10,11 +10,8 @@ using Cells = std::vector<std::pair<int, int>>;  // (row, column) in the 4x4 blo
 
 Cells CellsOf(int type, int rotation) {
     Cells cells;
-    for (int i = 0; i < 16; ++i) {
-        if (ShapeCellFilled(type, rotation, i / 4, i % 4)) {
-            cells.push_back({i / 4, i % 4});
-        }
-    }
+    for (int i = 0; i < 16; ++i)
+        if (ShapeCellFilled(type, rotation, i / 4, i % 4)) cells.push_back({i / 4, i % 4});
     return cells;
 }
 
@@ -23,8 +20,7 @@ Cells CellsOf(int type, int rotation) {
 Cells TurnedAbout(const Cells& cells, int twiceCentreRow, int twiceCentreColumn) {
     Cells out;
     for (auto [r, c] : cells) {
-        const int dr = 2 * r - twiceCentreRow;
-        const int dc = 2 * c - twiceCentreColumn;
+        const int dr = 2 * r - twiceCentreRow, dc = 2 * c - twiceCentreColumn;
         out.push_back({(twiceCentreRow + dc) / 2, (twiceCentreColumn - dr) / 2});
     }
     std::sort(out.begin(), out.end());
@@ -47,13 +43,11 @@ TEST_F(Shapes, EveryRotationHasFourJoinedCellsAndFitsWhereItSpawns) {
             const Cells cells = CellsOf(t, q);
             EXPECT_EQ(cells.size(), 4u);
             long touchingPairs = 0;  // each pair counted from its upper or left cell
-            for (const auto& [r, c] : cells) {
-                touchingPairs += std::count(cells.begin(), cells.end(), std::pair{r, c + 1});
-                touchingPairs += std::count(cells.begin(), cells.end(), std::pair{r + 1, c});
-            }
+            for (const auto& [r, c] : cells)
+                touchingPairs += std::count(cells.begin(), cells.end(), std::pair{r, c + 1}) +
+                                 std::count(cells.begin(), cells.end(), std::pair{r + 1, c});
             EXPECT_GE(touchingPairs, 3);
-            FallingPiece.type = static_cast<std::int16_t>(t);
-            FallingPiece.rotation = static_cast<std::int16_t>(q);
+            FallingPiece.type = static_cast<std::int16_t>(t), FallingPiece.rotation = static_cast<std::int16_t>(q);
             EXPECT_EQ(PieceFits(kSpawnColumn, 0), 1);
         }
     }
@@ -66,12 +60,10 @@ TEST_F(Shapes, RotationsTurnClockwiseAboutOneFixedCentre) {
     for (int t = 0; t < kPieceTypes; ++t) {
         bool found = false;
         for (int centre = 0; centre < 7 * 7 && !found; ++centre) {
-            const int row = centre / 7;
-            const int column = centre % 7;
+            const int row = centre / 7, column = centre % 7;
             found = (row + column) % 2 == 0;
-            for (int q = 0; q < kRotations && found; ++q) {
+            for (int q = 0; q < kRotations && found; ++q)
                 found = TurnedAbout(CellsOf(t, q), row, column) == CellsOf(t, (q + 1) % 4);
-            }
         }
         EXPECT_TRUE(found) << "type " << t << " does not turn about one point";
     }

@@ -9,10 +9,13 @@
 
 // The game darkens the picture by 28 levels in every 5-bit channel, and by 28 of 63 in green
 // on a 5-6-5 display, before anyone sees it. So the night is painted in what remains: levels
-// 0-3 of red and blue and 0-35 of the 6-bit green. That makes the scene what it is: black
-// hills under a green aurora. Each painted level L >= 1 is stored as L + 28; the darkness
-// below level 1, which the dimming wipes out, is stored spread over the lower values, so the
-// undimmed picture still shows the scene for the moment of the intro.
+// 0-3 of red and blue and 0-35 of the 6-bit green. A 5-5-5 display keeps only levels 0-3 of
+// its green as well, so the scene's shapes are drawn in red and blue: a deep blue sky paling
+// to violet at the horizon over black hills, which both layouts show, with a green aurora
+// that 5-6-5 shows in full and 5-5-5 only where it burns brightest. Each painted level L >= 1
+// is stored as L + 28; the darkness below level 1, which the dimming wipes out, is stored
+// spread over the lower values, so the undimmed picture still shows the scene for the moment
+// of the intro.
 namespace {
 
 constexpr float kDimmed = 28.0f;
@@ -22,7 +25,12 @@ constexpr std::uint32_t kSeed = 2024;
 
 // Layout of the game screen over the picture.
 constexpr int kWellLeft = 64, kWellRight = 352, kWellTop = 40, kWellBottom = 424;
-constexpr float kPanelLeft = 374, kPanelRight = 634, kPanelTop = 142, kPanelBottom = 444, kPanelRound = 10;
+struct Box {
+    float left, top, right, bottom, round;
+};
+constexpr Box kPanel{374, 142, 634, 444, 10};
+// Round the next piece, whose cells sit in rows 0-1 of a 4 x 4 block at (410, 96).
+constexpr Box kPreview{400, 90, 516, 134, 8};
 constexpr float kShore = 432;
 
 // A painted colour in remaining levels: red and blue 0-3, green 0-35.
@@ -58,7 +66,7 @@ float Aurora(float x, float y) {
 
 Levels Sky(float x, float y) {
     const float down = Clamp01(y / 360.0f);
-    Levels sky{0.25f * down, 0.4f + 4.6f * down * down, 0.4f + 1.8f * down};
+    Levels sky{0.1f + 2.9f * down * down, 0.8f + 4.6f * down * down, 2.5f + 0.6f * down};
     const float a = Aurora(x, y);
     // Green at the curtain's foot, a faint violet at its top.
     const float high = Smoothstep(0.0f, 0.6f, a) * Smoothstep(170.0f, 40.0f, y);
@@ -73,7 +81,7 @@ Levels Stars(int x, int y) {
     const std::uint32_t h = LatticeHash(x, y, kSeed + 99);
     if ((h & 0x3FF) < 3) {
         const float shine = static_cast<float>(h >> 24) / 255.0f;
-        star = {1.5f + 1.5f * shine, 5.0f + 9.0f * shine, 2.0f + 1.0f * shine};
+        star = {1.5f + 1.5f * shine, 5.0f + 9.0f * shine, 1.5f + 1.5f * shine};
     }
     return star;
 }
@@ -90,8 +98,9 @@ Levels Scene(int ix, int iy) {
         c.r += star.r * clear, c.g += star.g * clear, c.b += star.b * clear;
     } else if (y < near) {
         // The far hills catch a little of the aurora's light along their crest.
+        // Dim enough to stand as a silhouette against the sky, the near hills black before them.
         const float crest = std::exp(-(y - far) / 5.0f);
-        c = {0.2f, 1.2f + 5.0f * crest, 0.6f};
+        c = {0.6f + 0.6f * crest, 1.2f + 5.0f * crest, 1.1f + 0.9f * crest};
     } else if (y < kShore) {
         c = {0, 0.3f, 0.2f};
     } else {
@@ -106,16 +115,27 @@ Levels Scene(int ix, int iy) {
     return c;
 }
 
-// Signed distance to the text panel's rounded outline, negative inside.
-float PanelDistance(float x, float y) {
-    const float cx = (kPanelLeft + kPanelRight) / 2, cy = (kPanelTop + kPanelBottom) / 2;
-    const float qx = std::fabs(x - cx) - ((kPanelRight - kPanelLeft) / 2 - kPanelRound);
-    const float qy = std::fabs(y - cy) - ((kPanelBottom - kPanelTop) / 2 - kPanelRound);
-    return std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f)) + std::min(std::max(qx, qy), 0.0f) - kPanelRound;
+// Signed distance to a box's rounded outline, negative inside.
+float BoxDistance(const Box& box, float x, float y) {
+    const float cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
+    const float qx = std::fabs(x - cx) - ((box.right - box.left) / 2 - box.round);
+    const float qy = std::fabs(y - cy) - ((box.bottom - box.top) / 2 - box.round);
+    return std::hypot(std::max(qx, 0.0f), std::max(qy, 0.0f)) + std::min(std::max(qx, qy), 0.0f) - box.round;
 }
 
-// The well is kept quieter than the sky around it, and the panel darker still, with a thin
-// lit rim, so falling pieces and white text both stand out.
+// A box darker than the scene, with a thin lit rim in every channel, so the rim survives
+// the dimming in both layouts.
+Levels Boxed(const Box& box, float x, float y, Levels c) {
+    const float d = BoxDistance(box, x, y);
+    const float shade = 1.0f - 0.68f * Smoothstep(0.5f, -0.5f, d);
+    c.r *= shade, c.g *= shade, c.b *= shade;
+    const float rim = std::exp(-(d + 1.0f) * (d + 1.0f) / 1.2f);
+    c.g += 12.0f * rim, c.b += 2.6f * rim, c.r += 1.6f * rim;
+    return c;
+}
+
+// The well is kept quieter than the sky around it, the panel and the preview's frame darker
+// still, so falling pieces and white text both stand out.
 Levels Framed(int ix, int iy, Levels c) {
     const float x = ix + 0.5f, y = iy + 0.5f;
     if (ix >= kWellLeft && ix < kWellRight && iy >= kWellTop && iy < kWellBottom) {
@@ -124,19 +144,16 @@ Levels Framed(int ix, int iy, Levels c) {
         const int cx = (ix - kWellLeft) % 24, cy = (iy - kWellTop) % 16;
         if ((cx == 0 || cx == 23) && (cy == 0 || cy == 15)) c.g += 2.0f, c.b += 0.6f;
     }
-    const float d = PanelDistance(x, y);
-    const float inside = Smoothstep(0.5f, -0.5f, d);
-    const float shade = 1.0f - 0.68f * inside;
-    c.r *= shade, c.g *= shade, c.b *= shade;
-    const float rim = std::exp(-(d + 1.0f) * (d + 1.0f) / 1.2f);
-    c.g += 9.0f * rim, c.b += 1.5f * rim, c.r += 0.8f * rim;
-    return c;
+    return Boxed(kPreview, x, y, Boxed(kPanel, x, y, c));
 }
 
-// One channel of one pixel: the remaining level chosen (dithered), then stored above the
-// dimming; level 0 keeps its shade in the values the dimming clears.
+// One channel of one pixel: the remaining level chosen, then stored above the dimming; level
+// 0 keeps its shade in the values the dimming clears. Between levels 0 and 1 the stored
+// values jump by a whole 28, so there the choice is not dithered: it would speckle the
+// undimmed picture.
 std::uint8_t Store(float level, float top, int bits, float threshold) {
-    const int chosen = std::clamp(static_cast<int>(std::floor(level + threshold)), 0, static_cast<int>(top));
+    const float chance = level < 1.0f ? 0.5f : threshold;
+    const int chosen = std::clamp(static_cast<int>(std::floor(level + chance)), 0, static_cast<int>(top));
     const int stored = chosen > 0 ? chosen + static_cast<int>(kDimmed)
                                   : static_cast<int>(std::pow(Clamp01(level), 0.7f) * (kDimmed - 1));
     return static_cast<std::uint8_t>(stored << (8 - bits) | stored >> (2 * bits - 8));

@@ -11,9 +11,11 @@ namespace {
 constexpr float kCornerRadius = 3.5f;
 constexpr float kBevel = 3.2f;
 
-// Entry t is piece type t: the line, the square, the T, the skew pair, the bent pair.
-constexpr std::uint32_t kPieceColours[7] = {0x27BFE3, 0xF5D23A, 0xA55BE0, 0x3CC95A, 0xE23A4C, 0x3F6EEA, 0xF0761E};
-constexpr std::uint32_t kStoneColour = 0x8A8A90;
+// Entry t is piece type t: the line, the square, the T, the skew pair, the bent pair. Each
+// colour, the stone's too, has a brightness of its own, so the pieces tell apart by lightness
+// as well as by hue for players who cannot tell red from green.
+constexpr std::uint32_t kPieceColours[7] = {0x78ECF8, 0xFAEC6A, 0x7A2CC0, 0x6CE468, 0xE43448, 0x1C30C0, 0xF58028};
+constexpr std::uint32_t kStoneColour = 0x88888F;
 
 // Signed distance to the cell's rounded outline, negative inside.
 float OutlineDistance(float x, float y) {

@@ -2,14 +2,16 @@
 // the well while the explosions go off.
 #pragma once
 
-#include <string>
-
 #include "platform/png_file.h"
-#include "unifont.h"
 
 // "Amazing!", polite and warm.
-inline constexpr const char* kComboText = "굉장해요!";
+inline constexpr const char32_t* kComboText = U"굉장해요!";
 
-// The banner from the text's Unifont glyphs, each pixel becoming a 4x4 patch, smoothed,
-// filled with a gradient and ringed with a bright outline and glow. Width a multiple of 4.
-RgbImage ComboBanner(const GlyphSet& glyphs);
+constexpr int kBannerWidth = 320;
+// Where the letters may reach across the banner: drawn at x = 30, just the inside of the
+// well, clear of its walls.
+constexpr int kBannerInkLeft = 38, kBannerInkRight = 316;
+
+// The cheer in the logo's stroke hand, lit and glowing as the logo is, with a dark blue
+// outline so it stays readable over the fire.
+RgbImage ComboBanner();

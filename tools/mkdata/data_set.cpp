@@ -37,19 +37,19 @@ bool WriteText(const std::string& path, const std::string& text, std::string* er
     return false;
 }
 
-bool WritePictures(const std::string& dir, const GlyphSet& glyphs, std::string* error) {
+bool WritePictures(const std::string& dir, std::string* error) {
     const std::vector<RgbImage> blocks = BlockSprites();
     return WriteQsfPack(dir + "/Logo.QSF", {LogoSprite()}, k565, error) &&
            WriteQsfPack(dir + "/Block.QSF", blocks, k565, error) &&
            WriteQsfPack(dir + "/Flame.Qsf", FlameFrames(), k555, error) &&
            WriteQsfPack(dir + "/Explo.Qsf", ExplosionFrames(), k565, error) &&
-           WriteQsfPack(dir + "/Combo.Qsf", {ComboBanner(glyphs)}, k555, error) &&
+           WriteQsfPack(dir + "/Combo.Qsf", {ComboBanner()}, k555, error) &&
            WritePcx(dir + "/BACK1.Qsf", BackgroundPicture(), error) &&
            WritePng(dir + "/tumblox.png", IconPicture(blocks), error);
 }
 
 // The music's loudest moment; the effects' levels are set against it.
-constexpr float kTunePeak = 0.35f;
+constexpr float kTunePeak = 0.32f;
 
 bool WriteEffects(const std::string& dir, std::string* error) {
     for (const SoundEffect& effect : SoundEffects())
@@ -68,7 +68,7 @@ bool WriteTune(const std::string& dir, std::string* error) {
 
 }  // namespace
 
-bool WriteDataSet(const std::string& directory, const std::string& unifontHex, std::string* error) {
+bool WriteDataSet(const std::string& directory, std::string* error) {
     if (!std::filesystem::is_directory(directory)) {
         *error = directory + ": no such folder";
         return false;
@@ -78,10 +78,8 @@ bool WriteDataSet(const std::string& directory, const std::string& unifontHex, s
     std::string tuneError;
     bool tuneWritten = false;
     std::thread tune([&] { tuneWritten = WriteTune(directory, &tuneError); });
-    GlyphSet glyphs;
-    const bool rest = LoadGlyphs(unifontHex, {DecodeUtf8(kComboText)}, &glyphs, error) &&
-                      WriteText(directory + "/Block.Dat", ShapeFileText(), error) &&
-                      WritePictures(directory, glyphs, error) && WriteEffects(directory, error);
+    const bool rest = WriteText(directory + "/Block.Dat", ShapeFileText(), error) && WritePictures(directory, error) &&
+                      WriteEffects(directory, error);
     tune.join();
     if (rest && !tuneWritten) *error = tuneError;
     return rest && tuneWritten;

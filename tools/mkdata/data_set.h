@@ -4,4 +4,4 @@
 #include <string>
 
 // False, with *error, at the first file that cannot be made.
-bool WriteDataSet(const std::string& directory, const std::string& unifontHex, std::string* error);
+bool WriteDataSet(const std::string& directory, std::string* error);

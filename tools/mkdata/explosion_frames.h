@@ -1,5 +1,6 @@
-// The explosion of a four-row clear: 23 frames of 128 x 128, a white-hot core that swells
-// into a ring of sparks and smoke-red embers, then fades out.
+// The explosion of a four-row clear: 23 frames of 128 x 128, a hot core that swells into a
+// fireball and a ring and soon fades, leaving smoke, sparks and falling debris that smoulder
+// to the last frame.
 #pragma once
 
 #include <vector>

@@ -8,3 +8,6 @@
 
 // Heat 0 (nothing: black adds nothing) to 1 (pale yellow), beyond 1 a little whiter.
 Colour FireColour(float heat);
+// The row's flames, redder and darker: at heat 1 a deep orange with almost no blue, so
+// that added onto a bright cell it deepens the cell's colour instead of washing it white.
+Colour FlameColour(float heat);

@@ -39,9 +39,11 @@ std::vector<Cell> WellCells(bool fillBurningRow) {
     std::vector<Cell> cells;
     for (int r = 0; r < 25; ++r) {
         for (int c = 0; c < 14; ++c) {
+            // The stack's rows hold only the inside of the well: walls and floor are stone.
             const bool wall = c == 0 || c == 13 || r == 24;
-            const char mark = fillBurningRow && r == kBurningRow && kStack[r][c - 1] == '.' ? '5' : kStack[r][c - 1];
-            const int value = wall ? 8 : mark == '.' ? 0 : mark - '0';
+            const char held = wall ? '8' : kStack[r][c - 1];
+            const char mark = fillBurningRow && r == kBurningRow && held == '.' ? '5' : held;
+            const int value = mark == '.' ? 0 : mark - '0';
             if (value) cells.push_back({value, kWellX + kCellW * c, kWellY + kCellH * r});
         }
     }

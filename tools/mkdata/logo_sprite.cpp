@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "picture.h"
+#include "lettering_paint.h"
 #include "stroke_font.h"
 
 namespace {
@@ -39,38 +39,11 @@ RgbImage LogoSprite() {
         const float uy = word.baseline + (y - baseY) / place.scale;
         return LetteringDistance(word, ux, uy) * place.scale;
     };
-    const float half = word.halfWidth * place.scale;
-
-    const Colour topFill = Hex(0xFFF6C8), midFill = Hex(0xFFC04A), lowFill = Hex(0xFF5A86);
-    const Colour nearGlow = Hex(0xFF4C9C), farGlow = Hex(0x5A3CFF);
-    Picture picture(kLogoWidth, kLogoHeight);
-    for (int y = 0; y < kLogoHeight; ++y) {
-        for (int x = 0; x < kLogoWidth; ++x) {
-            const float px = x + 0.5f, py = y + 0.5f;
-            const float d = distance(px, py);
-            // Outside: two glows, a tight warm one and a wide cool one.
-            const float out = std::max(d, 0.0f);
-            const float border = static_cast<float>(std::min(std::min(x, y), std::min(kLogoWidth - 1 - x, kLogoHeight - 1 - y)));
-            Colour glow = (nearGlow * (0.62f * std::exp(-out / 4.0f)) + farGlow * (0.30f * std::exp(-out / 13.0f))) *
-                          Smoothstep(0.5f, 8.0f, border);
-            const float cover = Coverage(d);
-            if (cover <= 0) {
-                picture.At(x, y) = glow;
-                continue;
-            }
-            // Inside: a warm gradient from top to bottom, lit as a rounded tube from above.
-            const float v = Clamp01((py - kTopMargin) / (baseY - kTopMargin));
-            Colour fill = v < 0.5f ? Mix(topFill, midFill, v * 2) : Mix(midFill, lowFill, v * 2 - 1);
-            const float e = 0.5f;
-            const float gy = (distance(px, py + e) - distance(px, py - e)) / (2 * e);
-            const float depth = Clamp01(-d / half);
-            const float lit = 0.72f + 0.38f * -gy * (1.0f - depth) + 0.12f * depth;
-            fill = fill * lit;
-            // A bright seam along the upper inside edge.
-            const float seam = Smoothstep(0.5f, 0.0f, std::fabs(-d - 1.6f)) * Clamp01(-gy);
-            fill = Mix(fill, Hex(0xFFFFF0), 0.55f * seam);
-            picture.At(x, y) = Mix(glow, fill, cover);
-        }
-    }
+    LetteringLook look;
+    look.topFill = Hex(0xFFF6C8), look.midFill = Hex(0xFFC04A), look.lowFill = Hex(0xFF5A86);
+    look.nearGlow = Hex(0xFF4C9C), look.farGlow = Hex(0x5A3CFF);
+    look.nearStrength = 0.62f, look.farStrength = 0.30f;
+    const Picture picture =
+        PaintLettering(kLogoWidth, kLogoHeight, {distance, word.halfWidth * place.scale, kTopMargin, baseY}, look);
     return Quantize(picture, 6, true);
 }

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     }
     const std::string directory = argv[next];
     std::string error;
-    if (!WriteDataSet(directory, TUMBLOX_UNIFONT_HEX, &error) ||
+    if (!WriteDataSet(directory, &error) ||
         (!sheet.empty() && !WriteContactSheet(sheet, directory, TUMBLOX_UNIFONT_HEX, &error))) {
         std::fprintf(stderr, "mkdata: %s\n", error.c_str());
         return 1;

@@ -22,52 +22,62 @@ float Envelope(double t, double attack, double length) {
 }  // namespace
 
 std::vector<float> ExplosionBoom() {
-    const double length = 1.05;
+    const double length = 1.35;
     std::vector<float> sound = Silence(length);
     Prng prng(31337);
-    Filter blast, rumble;
-    rumble.Tune(120.0f, 0.7f);
+    Filter blast, body;
+    body.Tune(240.0f, 0.8f);
     double phase = 0;
     float crackle = 0;
     for (std::size_t i = 0; i < sound.size(); ++i) {
         const double t = Time(i);
-        // A sine that drops from a thump to a sub-bass rumble.
-        phase += (38.0 + 90.0 * std::exp(-t / 0.07)) / kSampleRate;
-        const float boom = Sine(phase) * static_cast<float>(std::exp(-t / 0.32));
+        // The tail rings on and then dies away by itself long before the sound's end.
+        const double tail = std::exp(-(t / 0.58) * (t / 0.58));
+        // A thump that settles on a low body in the range small speakers still give.
+        phase += (165.0 + 160.0 * std::exp(-t / 0.05)) / kSampleRate;
+        const float boom = Sine(phase) * static_cast<float>(std::exp(-t / 0.22));
         // Noise whose brightness falls away as the blast spreads.
         const float noise = static_cast<float>(prng.Range(-1, 1));
-        const float cutoff = static_cast<float>(180.0 + 5200.0 * std::exp(-t / 0.09));
+        const float cutoff = static_cast<float>(300.0 + 5000.0 * std::exp(-t / 0.09));
         blast.Tune(cutoff, 0.9f);
-        const float roar = blast.Run(noise).low * static_cast<float>(std::exp(-t / 0.28));
-        const float deep = rumble.Run(noise).low * static_cast<float>(1.6 * std::exp(-t / 0.45));
+        const float roar = blast.Run(noise).low * static_cast<float>(std::exp(-t / 0.25));
+        const float rumble = body.Run(noise).band * static_cast<float>(2.2 * tail);
         // Debris: sparse clicks that thin out.
         if (t > 0.08 && prng.Unit() < 0.0022 * std::exp(-t / 0.35)) crackle = static_cast<float>(prng.Range(0.3, 0.8));
         crackle *= 0.93f;
         const float crack = crackle * noise;
-        sound[i] = (0.9f * boom + 1.3f * roar + deep + 0.35f * crack) * Envelope(t, 0.002, length);
+        sound[i] = (0.8f * boom + 1.2f * roar + rumble + 0.35f * crack) * static_cast<float>(tail) * Envelope(t, 0.002, length);
     }
     return sound;
 }
 
 std::vector<float> FlameWhoosh() {
-    const double length = 0.17;
+    const double length = 0.3;
     std::vector<float> sound = Silence(length);
     Prng prng(404);
-    Filter band;
+    Filter band, snap;
+    snap.Tune(2600.0f, 0.7f);
+    float crackle = 0;
     for (std::size_t i = 0; i < sound.size(); ++i) {
         const double t = Time(i);
-        // Breathy noise whose band climbs as the flame licks upward.
-        const float centre = static_cast<float>(500.0 + 1600.0 * t / length);
-        band.Tune(centre, 1.1f);
-        const float air = band.Run(static_cast<float>(prng.Range(-1, 1))).band;
-        const double shape = std::sin(3.14159265 * std::pow(t / length, 0.6));
-        sound[i] = air * static_cast<float>(shape * shape) * Envelope(t, 0.004, length);
+        const float noise = static_cast<float>(prng.Range(-1, 1));
+        // A short whoosh as the flame catches, its band climbing as it licks upward.
+        const float centre = static_cast<float>(600.0 + 2400.0 * t / length);
+        band.Tune(centre, 1.0f);
+        const double swell = t < 0.03 ? t / 0.03 : std::exp(-(t - 0.03) / 0.05);
+        const float whoosh = band.Run(noise).band * static_cast<float>(swell);
+        // Then the crackle of burning: snaps of every size at uneven times, so no two moments
+        // of the sound are alike and copies laid over each other do not ring.
+        if (prng.Unit() < 0.005 * std::max(0.0, 0.9 - t / length)) crackle = static_cast<float>(prng.Range(0.3, 1.0));
+        crackle *= 0.98f;
+        const float snaps = snap.Run(noise * crackle).band;
+        sound[i] = (0.6f * whoosh + snaps) * Envelope(t, 0.002, length);
     }
     return sound;
 }
 
 std::vector<float> FlashChime() {
-    const double length = 0.32;
+    const double length = 1.1;
     std::vector<float> sound = Silence(length);
     // Two bell strokes a fifth apart, the second a moment after the first.
     struct Stroke {
@@ -75,7 +85,8 @@ std::vector<float> FlashChime() {
     };
     const Stroke strokes[] = {{0.0, 88.0}, {0.045, 95.0}};
     // Partials of a small bell: ratio, strength, decay time.
-    const double partials[][3] = {{1.0, 1.0, 0.16}, {2.76, 0.45, 0.07}, {5.40, 0.22, 0.035}, {2.0, 0.25, 0.12}};
+    // The longest dies to a thousandth within the sound.
+    const double partials[][3] = {{1.0, 1.0, 0.15}, {2.76, 0.45, 0.08}, {5.40, 0.22, 0.04}, {2.0, 0.25, 0.12}};
     for (std::size_t i = 0; i < sound.size(); ++i) {
         const double t = Time(i);
         float sum = 0;
@@ -100,7 +111,7 @@ std::vector<float> LandingThud() {
     double phase = 0;
     for (std::size_t i = 0; i < sound.size(); ++i) {
         const double t = Time(i);
-        phase += (62.0 + 95.0 * std::exp(-t / 0.018)) / kSampleRate;
+        phase += (180.0 + 110.0 * std::exp(-t / 0.018)) / kSampleRate;
         const float body = Sine(phase) * static_cast<float>(std::exp(-t / 0.032));
         // The click of the piece touching down.
         const float click = knock.Run(static_cast<float>(prng.Range(-1, 1))).low *
@@ -111,9 +122,9 @@ std::vector<float> LandingThud() {
 }
 
 const std::vector<SoundEffect>& SoundEffects() {
-    static const std::vector<SoundEffect> effects = {{"Explo.Wav", 0.42f, ExplosionBoom},
-                                                     {"Flame.Wav", 0.03f, FlameWhoosh},
-                                                     {"Alpha.Wav", 0.2f, FlashChime},
+    static const std::vector<SoundEffect> effects = {{"Explo.Wav", 0.32f, ExplosionBoom},
+                                                     {"Flame.Wav", 0.18f, FlameWhoosh},
+                                                     {"Alpha.Wav", 0.16f, FlashChime},
                                                      {"Dynamic.Wav", 0.3f, LandingThud}};
     return effects;
 }

@@ -12,9 +12,9 @@ struct SoundEffect {
     std::vector<float> (*make)();
 };
 
-std::vector<float> ExplosionBoom();  // about 1 s: a deep boom with a crackle of debris
-std::vector<float> FlameWhoosh();    // under 0.2 s, soft
-std::vector<float> FlashChime();     // about 0.3 s, bright
+std::vector<float> ExplosionBoom();  // about 1.3 s: a boom with a crackle of debris
+std::vector<float> FlameWhoosh();    // 0.3 s: a whoosh, then crackling
+std::vector<float> FlashChime();     // about 1 s, bright, ringing out
 std::vector<float> LandingThud();    // about 0.1 s
 
 const std::vector<SoundEffect>& SoundEffects();

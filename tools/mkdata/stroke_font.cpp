@@ -16,19 +16,6 @@ constexpr float kBaseline = 56.0f - kHalf;
 constexpr float kBowl = (kBaseline - kXHeight) / 2.0f;  // radius of the round letters
 constexpr float kGap = 5.0f;
 
-Stroke Line(float ax, float ay, float bx, float by) {
-    Stroke s;
-    s.ax = ax, s.ay = ay, s.bx = bx, s.by = by;
-    return s;
-}
-
-Stroke Arc(float cx, float cy, float radius, float from, float to) {
-    Stroke s;
-    s.arc = true;
-    s.cx = cx, s.cy = cy, s.radius = radius, s.from = from, s.to = to;
-    return s;
-}
-
 // Adds one letter with its left stroke centre at x; gives the centre line's width.
 float AddLetter(char letter, float x, std::vector<Stroke>& out) {
     const float midBowl = kXHeight + kBowl;

@@ -12,6 +12,21 @@ struct Stroke {
     float from = 0, to = 0;                // ... from angle `from` to `to` (radians, y down, from < to)
 };
 
+// A straight stroke from (ax, ay) to (bx, by).
+inline Stroke Line(float ax, float ay, float bx, float by) {
+    Stroke s;
+    s.ax = ax, s.ay = ay, s.bx = bx, s.by = by;
+    return s;
+}
+
+// An arc about (cx, cy) from angle `from` to `to`.
+inline Stroke Arc(float cx, float cy, float radius, float from, float to) {
+    Stroke s;
+    s.arc = true;
+    s.cx = cx, s.cy = cy, s.radius = radius, s.from = from, s.to = to;
+    return s;
+}
+
 struct Lettering {
     std::vector<Stroke> strokes;
     float halfWidth = 0;  // of every stroke

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <thread>
 
 #include "audio.h"
 #include "tune_voices.h"
@@ -73,12 +74,16 @@ std::vector<std::int16_t> RenderTune(float peak) {
     const std::vector<Note> score = TuneScore();
     if (score.empty()) return {};
     LoopBuffer rhythm(kTuneSamples), harmony(kTuneSamples), lead(kTuneSamples);
-    for (const Note& note : score) {
-        LoopBuffer& bus = note.voice == Voice::Lead                                  ? lead
-                          : note.voice == Voice::Keys || note.voice == Voice::Pad ? harmony
-                                                                                  : rhythm;
-        RenderNote(note, bus);
-    }
+    // The chords are the most work: they are rendered beside the rest. Each bus is written
+    // by one thread only, in the score's order, so the sum is the same on every run.
+    auto chordal = [](const Note& note) { return note.voice == Voice::Keys || note.voice == Voice::Pad; };
+    std::thread chords([&] {
+        for (const Note& note : score)
+            if (chordal(note)) RenderNote(note, harmony);
+    });
+    for (const Note& note : score)
+        if (!chordal(note)) RenderNote(note, note.voice == Voice::Lead ? lead : rhythm);
+    chords.join();
 
     // The lead's echo, three quarters of a beat later, bouncing between the sides.
     LoopBuffer echo(kTuneSamples);

@@ -2,23 +2,43 @@
 
 #include <algorithm>
 #include <cctype>
+#include <span>
 #include <sstream>
 #include <string>
 
 namespace {
 
+// The written bars, each played once or more in the order of kForm.
+constexpr int kWrittenBars = 48;
+// The middle section's bars, played in half time.
+constexpr int kMiddleFirst = 28, kMiddleEnd = 44;
+// The borrowed chord of the turn, where the beat steps back.
+constexpr int kTurnFirst = 24, kTurnEnd = 26;
+
+struct Span {
+    int first, end;  // written bars [first, end)
+};
+// The opening (A, its answer, the climb, the turn), the middle and its way back, then the
+// answer and the turn again, whose last bar leads into the top.
+constexpr Span kForm[] = {{0, 28}, {28, 48}, {8, 16}, {24, 28}};
+
 // One bar a string: one chord, or two of two beats each, as ROOT:QUALITY[/BASS].
-constexpr const char* kChords[kTuneBars] = {
+constexpr const char* kChords[kWrittenBars] = {
     // A: a drifting opening, and its answer
     "D:maj7", "F#:m7", "G:maj7", "E:m7 A:7", "D:maj7/F#", "B:m7", "E:m9", "A:sus7 A:7",
     "D:maj7", "F#:m7", "G:maj7", "E:m7 A:7", "D:maj7/F#", "B:m7", "E:m9", "A:sus7 A:7",
     // B: it climbs through the relative minor
     "G:maj7", "A:maj/G", "F#:m7", "B:m7", "E:m7", "F#:7", "B:m7 E:9", "G:maj7 A:sus7",
     // the turn: a borrowed minor colour, then home
-    "G:m6", "D:maj7/A", "E:m7", "A:7"};
+    "G:m6", "D:maj7/A", "E:m7", "A:7",
+    // the middle: B minor, slow-moving, with a bright borrowed C
+    "B:m7", "G:maj7", "E:m9", "F#:sus7 F#:7", "B:m7", "G:maj7", "C:maj7", "F#:7",
+    "E:m7", "A:7", "D:maj7", "G:maj7", "C#:m7", "F#:7", "B:m7", "B:m7",
+    // and back towards D
+    "G:maj7", "E:m7", "G:m6", "A:sus7 A:7"};
 
 // The lead, NOTE+OCTAVE:EIGHTHS or r:EIGHTHS for a rest, one bar a string.
-constexpr const char* kMelody[kTuneBars] = {
+constexpr const char* kMelody[kWrittenBars] = {
     "r:1 A4:1 D5:1 E5:1 F#5:3 A5:1", "E5:3 C#5:1 B4:1 C#5:1 E5:2", "F#5:2 D5:1 B4:1 D5:1 G5:3",
     "F#5:1 E5:1 D5:1 B4:1 C#5:2 E5:1 A5:1", "A5:3 F#5:1 E5:1 D5:1 C#5:1 D5:1", "B4:2 F#5:2 D5:1 B4:1 A4:2",
     "G4:1 B4:1 E5:1 F#5:1 G5:2 F#5:1 E5:1", "E5:4 C#5:2 r:2",
@@ -27,7 +47,23 @@ constexpr const char* kMelody[kTuneBars] = {
     "A5:1 G5:1 F#5:1 E5:1 F#5:2 G5:2", "A5:4 r:2 E5:1 F#5:1",
     "G5:3 F#5:1 D5:2 B4:2", "C#5:3 E5:1 A5:2 G5:2", "F#5:3 E5:1 C#5:2 A4:2", "B4:2 D5:2 F#5:2 A5:2",
     "G5:3 F#5:1 E5:2 B4:2", "A#4:2 C#5:2 E5:2 F#5:2", "D5:2 F#5:2 G#5:2 F#5:1 E5:1", "F#5:2 D5:2 E5:3 r:1",
-    "Bb4:2 D5:2 E5:2 G5:2", "F#5:4 E5:2 D5:2", "E5:2 G5:2 B5:3 A5:1", "G5:2 E5:2 C#5:2 r:2"};
+    "Bb4:2 D5:2 E5:2 G5:2", "F#5:4 E5:2 D5:2", "E5:2 G5:2 B5:3 A5:1", "G5:2 E5:2 C#5:2 r:2",
+    "F#5:4 E5:2 D5:2", "B4:6 D5:2", "E5:3 F#5:1 G5:2 B5:2", "B4:2 C#5:2 A#4:4",
+    "B4:2 D5:2 F#5:4", "G5:3 F#5:1 D5:2 B4:2", "E5:4 G5:2 B5:2", "A#5:3 G#5:1 F#5:2 E5:2",
+    "G5:4 F#5:2 E5:2", "C#5:4 E5:2 G5:2", "F#5:6 A5:2", "B5:4 A5:2 F#5:2",
+    "E5:4 G#5:2 B5:2", "A#5:4 C#6:2 E5:2", "D5:3 C#5:1 B4:4", "r:4 D5:2 F#5:2",
+    "G5:4 F#5:2 D5:2", "E5:4 B4:2 D5:2", "Bb4:4 D5:2 G5:2", "E5:4 C#5:2 r:2"};
+
+// The written bar played as the tune's bar `bar`.
+int WrittenBar(int bar) {
+    for (const Span& span : kForm) {
+        if (bar < span.end - span.first) return span.first + bar;
+        bar -= span.end - span.first;
+    }
+    return -1;
+}
+
+bool InMiddle(int bar) { return WrittenBar(bar) >= kMiddleFirst && WrittenBar(bar) < kMiddleEnd; }
 
 struct Quality {
     const char* name;
@@ -76,7 +112,9 @@ bool ParseChord(const std::string& token, double beat, double beats, Chord* chor
 std::vector<Chord> Chords() {
     std::vector<Chord> chords;
     for (int bar = 0; bar < kTuneBars; ++bar) {
-        std::istringstream in(kChords[bar]);
+        const int written = WrittenBar(bar);
+        if (written < 0) return {};
+        std::istringstream in(kChords[written]);
         std::vector<std::string> tokens;
         for (std::string token; in >> token;) tokens.push_back(token);
         const double each = 4.0 / static_cast<double>(tokens.size());
@@ -92,7 +130,9 @@ std::vector<Chord> Chords() {
 // The lead line; false if a bar does not hold exactly eight eighths or a note is unreadable.
 bool Melody(std::vector<Note>* notes) {
     for (int bar = 0; bar < kTuneBars; ++bar) {
-        std::istringstream in(kMelody[bar]);
+        const int written = WrittenBar(bar);
+        if (written < 0) return false;
+        std::istringstream in(kMelody[written]);
         int eighth = 0;
         for (std::string token; in >> token;) {
             const std::size_t colon = token.find(':');
@@ -126,7 +166,12 @@ void Accompany(const std::vector<Chord>& chords, std::vector<Note>* notes) {
         const int root = InWindow(c.root, 33);
         const int fifth = InWindow(c.root + 7, 33);
         const int approach = InWindow(next.bass, 33) - 1;
-        if (c.beats >= 4) {
+        const bool middle = InMiddle(static_cast<int>(c.beat) / 4);
+        if (middle) {
+            // The middle's bass walks in halves, and the keys hold each chord.
+            notes->push_back({Voice::Bass, c.beat, std::min(c.beats, 2.0) - 0.1, bass, 1.0f});
+            if (c.beats >= 4) notes->push_back({Voice::Bass, c.beat + 2.0, 1.9, fifth, 0.8f});
+        } else if (c.beats >= 4) {
             notes->push_back({Voice::Bass, c.beat, 1.4, bass, 1.0f});
             notes->push_back({Voice::Bass, c.beat + 1.5, 0.45, bass, 0.75f});
             notes->push_back({Voice::Bass, c.beat + 2.0, 0.9, fifth, 0.85f});
@@ -142,30 +187,35 @@ void Accompany(const std::vector<Chord>& chords, std::vector<Note>* notes) {
         std::vector<int> keys;
         for (int interval : c.intervals)
             if (interval % 12 != 0 || c.intervals.size() < 4) keys.push_back(InWindow(c.root + interval, 55));
-        const double hits[][3] = {{0.0, 1.4, 0.8}, {1.5, 0.9, 0.6}, {3.0, 0.9, 0.7}};
-        for (const auto& hit : hits) {
+        const double groove[][3] = {{0.0, 1.4, 0.8}, {1.5, 0.9, 0.6}, {3.0, 0.9, 0.7}};
+        const double held[][3] = {{0.0, 4.0, 0.75}};
+        for (const auto& hit : middle ? std::span<const double[3]>(held) : std::span<const double[3]>(groove)) {
             if (hit[0] >= c.beats) break;
             for (int key : keys) notes->push_back({Voice::Keys, c.beat + hit[0], std::min(hit[1], c.beats - hit[0]), key, static_cast<float>(hit[2])});
         }
-        for (int interval : c.intervals) notes->push_back({Voice::Pad, c.beat, c.beats, InWindow(c.root + interval, 62), 0.6f});
+        // The strings hold the same tones as the keys, the root left to the bass.
+        for (int key : keys) notes->push_back({Voice::Pad, c.beat, c.beats, InWindow(key, 62), 0.65f});
     }
 }
 
 void Drums(std::vector<Note>* notes) {
     for (int bar = 0; bar < kTuneBars; ++bar) {
         const double top = bar * 4;
-        const bool turn = bar >= 24 && bar < 26;  // the borrowed chord: the beat steps back
+        const int written = WrittenBar(bar);
+        const bool turn = written >= kTurnFirst && written < kTurnEnd;  // the beat steps back
+        // The middle in half time: one kick and one snare a bar, the hats on the beats only.
+        const bool half = InMiddle(bar);
         for (int e = 0; e < 8; ++e) {
             const double beat = top + e / 2.0;
             const bool off = e % 2 == 1;
             const bool open = e == 7 && bar % 4 == 3;
-            notes->push_back({open ? Voice::OpenHat : Voice::Hat, beat, 0.5, 0, off ? 0.8f : 0.5f});
-            const bool kick = e == 0 || (!turn && (e == 3 || e == 4 || (e == 7 && bar % 2 == 1)));
+            if (!half || !off) notes->push_back({open ? Voice::OpenHat : Voice::Hat, beat, 0.5, 0, off ? 0.8f : 0.5f});
+            const bool kick = e == 0 || (!turn && !half && (e == 3 || e == 4 || (e == 7 && bar % 2 == 1)));
             if (kick) notes->push_back({Voice::Kick, beat, 0.5, 0, e == 0 ? 1.0f : 0.8f});
-            if (e == 2 || e == 6) notes->push_back({Voice::Snare, beat, 0.5, 0, turn ? 0.6f : 0.9f});
+            if (half ? e == 4 : e == 2 || e == 6) notes->push_back({Voice::Snare, beat, 0.5, 0, turn ? 0.6f : 0.9f});
         }
-        if (bar == kTuneBars - 1) {
-            // A short fill hands back to the top.
+        if (bar == kTuneBars - 1 || InMiddle(bar) != InMiddle(bar + 1)) {
+            // A short fill hands on to what comes next.
             notes->push_back({Voice::Snare, top + 3.5, 0.25, 0, 0.55f});
             notes->push_back({Voice::Snare, top + 3.75, 0.25, 0, 0.7f});
         }
@@ -177,7 +227,7 @@ void Drums(std::vector<Note>* notes) {
 std::vector<Note> TuneScore() {
     const std::vector<Chord> chords = Chords();
     std::vector<Note> notes;
-    if (chords.empty() || !Melody(&notes)) return {};
+    if (WrittenBar(kTuneBars - 1) < 0 || WrittenBar(kTuneBars) >= 0 || chords.empty() || !Melody(&notes)) return {};
     Accompany(chords, &notes);
     Drums(&notes);
     return notes;

@@ -1,11 +1,12 @@
 // The background tune, "Night Over the Well": our own composition in D major, 112 beats a
-// minute, 28 bars of 4 beats, exactly one minute, written to loop without a seam: the last
-// bar leads back into the first.
+// minute, 60 bars of 4 beats, just over two minutes: the opening tune, its answer and a
+// climb, then a slower-feeling middle in B minor, then the answer again and home. Written to
+// loop without a seam: the last bar leads back into the first.
 #pragma once
 
 #include <vector>
 
-constexpr int kTuneBars = 28;
+constexpr int kTuneBars = 60;
 constexpr int kTuneBeats = kTuneBars * 4;
 constexpr int kBeatSamples = 23625;  // 44100 * 60 / 112
 constexpr long kTuneSamples = static_cast<long>(kTuneBeats) * kBeatSamples;
