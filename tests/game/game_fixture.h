@@ -32,6 +32,10 @@ inline void SetShape(int type, int rotation, const std::array<const char*, 4>& r
     }
 }
 
+inline std::uint8_t& At(int row, int column) {
+    return Board[row * kBoardColumns + column];
+}
+
 struct Probe {
     int x;
     int y;

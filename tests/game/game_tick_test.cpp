@@ -9,11 +9,8 @@
 
 namespace {
 
+using gametest::At;
 using gametest::SetShape;
-
-std::uint8_t& At(int row, int column) {
-    return Board[row * kBoardColumns + column];
-}
 
 // Type, next type, rotation, column and row.
 std::array<int, 5> PieceNow() {

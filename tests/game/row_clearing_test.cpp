@@ -10,6 +10,7 @@
 
 namespace {
 
+using gametest::At;
 using gametest::Probe;
 using Pixels = std::vector<std::uint16_t>;
 
@@ -71,10 +72,6 @@ protected:
             expected.insert(expected.begin(), std::begin(emptyRow), std::end(emptyRow));
         }
         return expected;
-    }
-
-    static std::uint8_t& At(int row, int column) {
-        return Board[row * kBoardColumns + column];
     }
 
     // Each row's 27 presents: after each of the five flashes its 10 ms wait and the reading
