@@ -67,12 +67,12 @@ TEST_F(GameTickTest, TheCursorStepsOneColumnPastTheSensitivityAndWrapsAtTheEdges
     FallingPiece.column = 8;  // the bar fills columns 8-11, one from the right wall
     for (const auto& [x, y, cursorX, column, referenceX] :
          {std::array{340, 240, 340, 8, 320},  // 20 px right: no step
-                         {341, 240, 341, 9, 341},      // 21, gathered over two ticks
-                         {541, 240, 541, 9, 541},      // 200, against the wall
-                         {551, 240, 551, 9, 541},      // 10 from the moved reference
-                         {521, 240, 521, 9, 541},      // 20 px left: no step
-                         {520, 240, 520, 8, 520}, {320, 240, 320, 7, 320},  // 21, then 200
-                         {639, 200, 1, 7, 1}, {0, 300, 638, 7, 638}, {617, 300, 617, 6, 617}}) {
+          {341, 240, 341, 9, 341},             // 21, gathered over two ticks
+          {541, 240, 541, 9, 541},             // 200, against the wall
+          {551, 240, 551, 9, 541},             // 10 from the moved reference
+          {521, 240, 521, 9, 541},             // 20 px left: no step
+          {520, 240, 520, 8, 520}, {320, 240, 320, 7, 320},  // 21, then 200
+          {639, 200, 1, 7, 1}, {0, 300, 638, 7, 638}, {617, 300, 617, 6, 617}}) {
         FeedCursorPosition(x, y);
         GameTick();
         POINT cursor{};

@@ -7,7 +7,6 @@
 #include <tuple>
 #include <utility>
 
-
 namespace {
 
 IDirectDrawSurface* MakeSurface(IDirectDraw* directDraw, DWORD width, DWORD height)
