@@ -81,6 +81,9 @@ TEST_P(SurfaceTest, RefusedSurfacesAreInert)
     for (Surface* inert :
          {static_cast<Surface*>(&notMade), static_cast<Surface*>(&notOpened), &neverLoaded}) {
         ExpectEmpty(*inert);
+        inert->Lock();
+        inert->Unlock();
+        inert->SetColorKey(0);
         inert->Fill(0xFFFF);
         EXPECT_EQ(inert->PutPixel(0, 0, 0xFFFF) + inert->GetPixel(0, 0), 0);
         inert->BlitTo(screen, 0, 0);
