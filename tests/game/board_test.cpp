@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <tuple>
 
 #include "game_fixture.h"
 
@@ -13,45 +14,39 @@ using gametest::SetShape;
 TEST(FirstPieces, AreDrawnBeforeMainFromTheUnseededGenerator) {
     std::srand(1);  // the generator's state before anything seeds it
     const int first = std::rand() % 7;
-    const int next = std::rand() % 7;
     EXPECT_EQ(FallingPiece.type, first);
-    EXPECT_EQ(FallingPiece.nextType, next);
-}
-
-TEST(InitBoard, WallsAndFloorAreEightAndTheWellEmpty) {
-    InitBoard();
-    for (int e = 0; e < kBoardCells; ++e) {
-        const bool wall = e % 14 == 0 || e % 14 == 13 || e / 14 == 24;
-        EXPECT_EQ(Board[e], wall ? 8 : 0) << "row " << e / 14 << " column " << e % 14;
-    }
+    EXPECT_EQ(FallingPiece.nextType, std::rand() % 7);
 }
 
 // One filled cell at block (0, 0), so the block's place is the cell's. Beyond a wall the
 // cell runs into the neighbouring row: column -1 is the right wall of the row above, 14
 // the left wall of the row below, -2 column 12 of the row above and 15 column 1 of the row
-// below. Past the grid's 350 elements it counts as blocked; empty cells may stand anywhere.
+// below. Past the grid's 350 elements it counts as blocked.
 TEST(PieceFits, FilledCellsAreJudgedByTheElementUnderThem) {
+    std::fill(std::begin(Board), std::end(Board), 0);
+    InitBoard();  // the walls and the floor are eight, the well empty
+    for (int e = 0; e < kBoardCells; ++e) {
+        EXPECT_EQ(Board[e], e % 14 == 0 || e % 14 == 13 || e / 14 == 24 ? 8 : 0) << e;
+    }
     SetShape(0, 0, {"X...", "....", "....", "...."});
     FallingPiece = {0, 0, 0, 0, 0};
     struct Case {
         std::int16_t column, row;
-        int lockedElement;  // given value `value` after InitBoard; -1 for none
-        int value, fits;
+        int lockedElement;  // given value 3 after InitBoard; -1 for none
+        int fits;
     };
-    for (const Case& c : {Case{3, 10, -1, 0, 1}, {3, 10, 143, 1, 0}, {3, 10, 143, 7, 0},
-                          {5, 23, -1, 0, 1},  // the block's lower rows past the floor
-                          {-1, 5, -1, 0, 0}, {14, 5, -1, 0, 0}, {-2, 5, -1, 0, 1},
-                          {-2, 5, 4 * 14 + 12, 3, 0}, {-2, 5, 5 * 14 + 12, 3, 1},
-                          {15, 5, -1, 0, 1}, {15, 5, 6 * 14 + 1, 6, 0},
-                          {-1, 0, -1, 0, 0}, {-2, 0, -1, 0, 0}, {14, 24, -1, 0, 0},
-                          {15, 24, -1, 0, 0}, {5, 25, -1, 0, 0}, {5, -1, -1, 0, 0},
-                          {INT16_MAX, INT16_MAX, -1, 0, 0}, {INT16_MIN, INT16_MIN, -1, 0, 0},
-                          {13, 24, 349, 0, 1}}) {  // the last element is still read
+    for (const Case& c : {Case{3, 10, -1, 1}, {3, 10, 143, 0}, {5, 23, -1, 1}, {-1, 5, -1, 0},
+                          {14, 5, -1, 0}, {-2, 5, -1, 1}, {-2, 5, 4 * 14 + 12, 0},
+                          {-2, 5, 5 * 14 + 12, 1}, {15, 5, -1, 1}, {15, 5, 6 * 14 + 1, 0},
+                          {-1, 0, -1, 0}, {-2, 0, -1, 0}, {14, 24, -1, 0}, {15, 24, -1, 0},
+                          {5, 25, -1, 0}, {5, -1, -1, 0}, {INT16_MAX, INT16_MAX, -1, 0},
+                          {INT16_MIN, INT16_MIN, -1, 0},
+                          {13, 24, 349, 1}}) {  // the last element is still read
         SCOPED_TRACE(::testing::Message() << c.column << ", " << c.row);
         std::fill(std::begin(Board), std::end(Board), 0);
         InitBoard();
         if (c.lockedElement >= 0) {
-            Board[c.lockedElement] = static_cast<std::uint8_t>(c.value);
+            Board[c.lockedElement] = c.lockedElement == 349 ? 0 : 3;
         }
         EXPECT_EQ(PieceFits(c.column, c.row), c.fits);
     }
@@ -62,17 +57,13 @@ TEST(PieceFits, FilledCellsAreJudgedByTheElementUnderThem) {
 // nothing is written.
 TEST(LockPiece, NeverWritesOutsideTheGrid) {
     SetShape(1, 0, {"X..X", "X...", "....", "...."});
-    struct Case {
-        std::int16_t column, row;
-        std::vector<int> written;
-    };
-    for (const Case& c : {Case{-1, 0, {2, 13}}, {14, 24, {}}}) {
+    for (const auto& [column, row, written] :
+         {std::tuple<std::int16_t, std::int16_t, std::vector<int>>{-1, 0, {2, 13}}, {14, 24, {}}}) {
         std::fill(std::begin(Board), std::end(Board), 0);
-        FallingPiece = {1, 0, 0, c.column, c.row};
+        FallingPiece = {1, 0, 0, column, row};
         LockPiece();
         for (int e = 0; e < kBoardCells; ++e) {
-            const bool written = std::count(c.written.begin(), c.written.end(), e) != 0;
-            EXPECT_EQ(Board[e], written ? 2 : 0) << "element " << e;
+            EXPECT_EQ(Board[e], std::count(written.begin(), written.end(), e) ? 2 : 0) << e;
         }
     }
 }

@@ -1,7 +1,7 @@
 // A game on the headless screen for the tests: the display up, the two canvases made as the
-// intro leaves them, synthetic sprites, shapes written straight into the table, and every
-// presented frame and its moment on the virtual clock kept. It brings the game's globals
-// and the headless controls with it.
+// intro leaves them, the four effects loaded from files of the test's own folder (so that
+// each play names its file), synthetic sprites, shapes written straight into the table, and
+// every presented frame kept with its moment on the virtual clock.
 #pragma once
 
 #include <unistd.h>
@@ -10,8 +10,6 @@
 #include <cstdint>
 #include <fstream>
 #include <memory>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -26,9 +24,7 @@
 namespace gametest {
 
 // Four rows of four characters, 'X' filled.
-using ShapeRows = std::array<const char*, 4>;
-
-inline void SetShape(int type, int rotation, const ShapeRows& rows) {
+inline void SetShape(int type, int rotation, const std::array<const char*, 4>& rows) {
     for (int r = 0; r < kShapeSize; ++r) {
         for (int c = 0; c < kShapeSize; ++c) {
             PieceShapeTable[ShapeElement(type, rotation, r, c)] = rows[r][c] == 'X' ? 1 : 0;
@@ -36,13 +32,16 @@ inline void SetShape(int type, int rotation, const ShapeRows& rows) {
     }
 }
 
+inline std::uint8_t& At(int row, int column) {
+    return Board[row * kBoardColumns + column];
+}
+
 struct Probe {
     int x;
     int y;
 };
 
-// What a test keeps of each presented frame: its moment on the virtual clock, its CRC and
-// the pixels at the probe points.
+// A presented frame: its moment on the virtual clock, its CRC and the pixels at the probes.
 struct PresentedFrame {
     std::uint32_t clock;
     std::uint32_t crc;
@@ -51,6 +50,7 @@ struct PresentedFrame {
 
 class GameFixture : public ::testing::Test {
 protected:
+    // From then on the host's record of sound calls holds the plays alone.
     void SetUpGame(bool is565) {
         headless::SetLayout565(is565);
         ASSERT_EQ(InitDisplay(), 1);
@@ -61,12 +61,18 @@ protected:
             canvas->SetTextRGB(255, 255, 255);
         }
         headless::OnPresent([this](int, const std::uint16_t* pixels) {
-            PresentedFrame frame{headless::ClockNow(), headless::FrameCrc32(pixels), {}};
+            presents.push_back({headless::ClockNow(), headless::FrameCrc32(pixels), {}});
             for (const Probe& probe : probes) {
-                frame.probes.push_back(pixels[probe.y * 640 + probe.x]);
+                presents.back().probes.push_back(pixels[probe.y * 640 + probe.x]);
             }
-            presents.push_back(std::move(frame));
         });
+        ASSERT_EQ(chdir(folder_.path.c_str()), 0);
+        for (const char* name : {"Explo.Wav", "Flame.Wav", "Alpha.Wav", "Dynamic.Wav"}) {
+            std::ofstream file(name);
+        }
+        ASSERT_EQ(StartSoundLibrary(), 1);
+        LoadSamples();
+        headless::ClearRecords();
     }
 
     void TearDown() override {
@@ -75,7 +81,6 @@ protected:
         delete CompositionCanvas;
         delete BackgroundCanvas;
         ReleaseDisplay();
-        folder_.reset();
     }
 
     Surface* MakeSprite(std::uint16_t width, std::uint16_t height, std::uint16_t colour) {
@@ -89,26 +94,12 @@ protected:
     // two canvases came first, then the sprites.
     int NextCreation() const { return 4 + static_cast<int>(sprites_.size()); }
 
-    // Starts the sound stand-in and loads the four effects from files made in a folder of
-    // the test's own, so that each play names its file; from then on the host's record of
-    // sound calls holds the plays alone.
-    void LoadSounds() {
-        folder_.emplace();
-        ASSERT_EQ(chdir(folder_->path.c_str()), 0);
-        for (const char* name : {"Explo.Wav", "Flame.Wav", "Alpha.Wav", "Dynamic.Wav"}) {
-            std::ofstream file(name);
-        }
-        ASSERT_EQ(StartSoundLibrary(), 1);
-        LoadSamples();
-        headless::ClearRecords();
-    }
-
     std::vector<Probe> probes;
     std::vector<PresentedFrame> presents;
 
 private:
+    ScratchDir folder_;
     std::vector<std::unique_ptr<Surface>> sprites_;
-    std::optional<ScratchDir> folder_;  // only for a test that makes sounds
 };
 
 }  // namespace gametest

@@ -1,5 +1,6 @@
 #include "game/game_tick.h"
 
+#include <array>
 #include <cstdlib>
 
 #include "game_fixture.h"
@@ -8,10 +9,13 @@
 
 namespace {
 
+using gametest::At;
 using gametest::SetShape;
 
-std::uint8_t& At(int row, int column) {
-    return Board[row * kBoardColumns + column];
+// Type, next type, rotation, column and row.
+std::array<int, 5> PieceNow() {
+    const FallingPieceFields& p = FallingPiece;
+    return {p.type, p.nextType, p.rotation, p.column, p.row};
 }
 
 // A bar lying in block row 1 that stands up in block column 1, and a square; no sprites, so
@@ -21,10 +25,9 @@ protected:
     void SetUp() override {
         SetUpGame(true);
         InitBoard();
-        const gametest::ShapeRows lying = {"....", "XXXX", "....", "...."};
-        const gametest::ShapeRows standing = {".X..", ".X..", ".X..", ".X.."};
         for (int q = 0; q < 4; ++q) {
-            SetShape(0, q, q % 2 == 0 ? lying : standing);
+            SetShape(0, q, q % 2 ? std::array{".X..", ".X..", ".X..", ".X.."}
+                                 : std::array{"....", "XXXX", "....", "...."});
             SetShape(1, q, {".XX.", ".XX.", "....", "...."});
         }
         FallingPiece = {0, 1, 0, 5, 0};
@@ -54,15 +57,6 @@ TEST_F(GameTickTest, GravityComesInTheFiftyFirstTickAndTheCounterShowsOneToFifty
         EXPECT_EQ(presents.back().clock - presents.front().clock, 11u * (tick - 1));
     }
     EXPECT_EQ(TickControl.tickCounter, 1);
-    // The left button and gravity each step in one tick; the button resets no counter.
-    TickControl.tickCounter = 50;
-    FeedKey(VK_LBUTTON, true);
-    GameTick();
-    EXPECT_EQ(FallingPiece.row, 4);
-    EXPECT_EQ(TickControl.tickCounter, 0);
-    GameTick();
-    EXPECT_EQ(FallingPiece.row, 5);
-    EXPECT_EQ(TickControl.tickCounter, 1);
 }
 
 // Travel is measured from the reference, which moves whenever a step is tried, blocked or
@@ -71,25 +65,22 @@ TEST_F(GameTickTest, GravityComesInTheFiftyFirstTickAndTheCounterShowsOneToFifty
 // step in that tick, and travel is measured afresh from there.
 TEST_F(GameTickTest, TheCursorStepsOneColumnPastTheSensitivityAndWrapsAtTheEdges) {
     FallingPiece.column = 8;  // the bar fills columns 8-11, one from the right wall
-    struct Step {
-        int x, y, cursorX, column, referenceX;
-    };
-    for (const Step s : {Step{340, 240, 340, 8, 320},  // 20 px right: no step
-                         {341, 240, 341, 9, 341},      // 21, gathered over two ticks
-                         {541, 240, 541, 9, 541},      // 200, against the wall
-                         {551, 240, 551, 9, 541},      // 10 from the moved reference
-                         {521, 240, 521, 9, 541},      // 20 px left: no step
-                         {520, 240, 520, 8, 520}, {320, 240, 320, 7, 320},  // 21, then 200
-                         {639, 200, 1, 7, 1}, {0, 300, 638, 7, 638}, {617, 300, 617, 6, 617}}) {
-        SCOPED_TRACE(s.x);
-        FeedCursorPosition(s.x, s.y);
+    for (const auto& [x, y, cursorX, column, referenceX] :
+         {std::array{340, 240, 340, 8, 320},  // 20 px right: no step
+          {341, 240, 341, 9, 341},             // 21, gathered over two ticks
+          {541, 240, 541, 9, 541},             // 200, against the wall
+          {551, 240, 551, 9, 541},             // 10 from the moved reference
+          {521, 240, 521, 9, 541},             // 20 px left: no step
+          {520, 240, 520, 8, 520}, {320, 240, 320, 7, 320},  // 21, then 200
+          {639, 200, 1, 7, 1}, {0, 300, 638, 7, 638}, {617, 300, 617, 6, 617}}) {
+        FeedCursorPosition(x, y);
         GameTick();
         POINT cursor{};
         GetCursorPos(&cursor);
-        EXPECT_EQ(cursor.x, s.cursorX);
-        EXPECT_EQ(cursor.y, s.y);
-        EXPECT_EQ(FallingPiece.column, s.column);
-        EXPECT_EQ(MouseState.referenceX, s.referenceX);
+        EXPECT_EQ((std::array<long, 4>{cursor.x, cursor.y, FallingPiece.column,
+                                       MouseState.referenceX}),
+                  (std::array<long, 4>{cursorX, y, column, referenceX}))
+            << x;
     }
 }
 
@@ -118,32 +109,26 @@ TEST_F(GameTickTest, EscapeEndsTheTickAfterTheSidewaysStepAndBeforeEverythingEls
     }
     FeedCursorPosition(360, 240);
     EXPECT_EQ(GameTick(), 0);
-    EXPECT_EQ(FallingPiece.column, 6);  // the step came first
-    EXPECT_EQ(FallingPiece.row, 0);
-    EXPECT_EQ(FallingPiece.rotation, 0);
-    EXPECT_EQ(TickControl.mouseSensitivity, 20);
-    EXPECT_EQ(TickControl.rightButtonLatch, 0);
-    EXPECT_EQ(TickControl.tickCounter, 51);  // no gravity, no reset
+    // The step came first; no push, turn, sensitivity or gravity, no counter reset.
+    EXPECT_EQ(PieceNow(), (std::array{0, 1, 0, 6, 0}));
+    EXPECT_EQ((std::array<int, 2>{TickControl.mouseSensitivity, TickControl.rightButtonLatch}),
+              (std::array{20, 0}));
+    EXPECT_EQ(TickControl.tickCounter, 51);
 }
 
 // One turn per press, 3 turning on to 0; a turn that does not fit is taken back and not
 // tried again until the button has been released.
 TEST_F(GameTickTest, TheRightButtonTurnsOncePerPress) {
-    struct Step {
-        int row;
-        bool held;
-        int rotation, latch;
-    };
-    for (const Step s : {Step{21, true, 0, 1},  // standing up would reach into the floor
-                         {10, true, 0, 1},      // now it would fit, but the button is held
-                         {10, false, 0, 0}, {10, true, 1, 1}, {10, true, 1, 1},
-                         {10, false, 1, 0}, {10, true, 2, 1}, {10, false, 2, 0},
-                         {10, true, 3, 1}, {10, false, 3, 0}, {10, true, 0, 1}}) {
-        FallingPiece.row = static_cast<std::int16_t>(s.row);
-        FeedKey(VK_RBUTTON, s.held);
+    // Standing up would reach into the floor; then it would fit, but the button is held.
+    for (const auto& [row, held, rotation, latch] :
+         {std::array{21, 1, 0, 1}, {10, 1, 0, 1}, {10, 0, 0, 0}, {10, 1, 1, 1}, {10, 1, 1, 1},
+          {10, 0, 1, 0}, {10, 1, 2, 1}, {10, 0, 2, 0}, {10, 1, 3, 1}, {10, 0, 3, 0},
+          {10, 1, 0, 1}}) {
+        FallingPiece.row = static_cast<std::int16_t>(row);
+        FeedKey(VK_RBUTTON, held);
         GameTick();
-        EXPECT_EQ(FallingPiece.rotation, s.rotation);
-        EXPECT_EQ(TickControl.rightButtonLatch, s.latch);
+        EXPECT_EQ(FallingPiece.rotation, rotation);
+        EXPECT_EQ(TickControl.rightButtonLatch, latch);
     }
 }
 
@@ -152,7 +137,6 @@ TEST_F(GameTickTest, TheRightButtonTurnsOncePerPress) {
 // the square comes in at column 5, row 0 in its first rotation, over locked cells, which
 // nothing refuses; gravity in the same tick locks it at row 0 over them.
 TEST_F(GameTickTest, TheLeftButtonAndGravityLockTwoPiecesInOneTick) {
-    LoadSounds();
     FallingPiece = {0, 1, 2, 3, 22};
     At(22, 4) = 7;  // under an empty cell of the bar's block: stays
     At(23, 4) = 2;  // under a filled cell: overwritten
@@ -175,11 +159,7 @@ TEST_F(GameTickTest, TheLeftButtonAndGravityLockTwoPiecesInOneTick) {
     }
     const std::string landing = "FSOUND_PlaySound -1 Dynamic.Wav";
     EXPECT_EQ(headless::SoundCalls(), (std::vector<std::string>{landing, landing}));
-    EXPECT_EQ(FallingPiece.type, third);
-    EXPECT_EQ(FallingPiece.nextType, fourth);
-    EXPECT_EQ(FallingPiece.rotation, 0);
-    EXPECT_EQ(FallingPiece.column, 5);
-    EXPECT_EQ(FallingPiece.row, 0);
+    EXPECT_EQ(PieceNow(), (std::array{third, fourth, 0, 5, 0}));
 }
 
 }  // namespace

@@ -6,26 +6,22 @@
 
 #include "game/well_drawing.h"
 #include "game_fixture.h"
+#include "gfx/display_fixture.h"
 
 namespace {
 
+using gametest::At;
 using gametest::Probe;
 using Pixels = std::vector<std::uint16_t>;
 
-// A pixel in the display's layout from 5-bit red and blue and a green of the layout's width.
-std::uint16_t Pixel(unsigned red, unsigned green, unsigned blue) {
-    const unsigned redShift = headless::Layout565() ? 11 : 10;
-    return static_cast<std::uint16_t>(red << redShift | green << 5 | blue);
-}
-
 // Each removed row: its flash sound, then one flame sound per flame frame.
-std::vector<std::string> SoundsFor(std::size_t rows, bool explodes) {
+std::vector<std::string> SoundsFor(std::size_t rows) {
     std::vector<std::string> sounds;
     for (std::size_t i = 0; i < rows; ++i) {
         sounds.push_back("FSOUND_PlaySound -1 Alpha.Wav");
         sounds.insert(sounds.end(), 21, "FSOUND_PlaySound -1 Flame.Wav");
     }
-    if (explodes) {
+    if (rows >= 4) {
         sounds.push_back("FSOUND_PlaySound -1 Explo.Wav");
     }
     return sounds;
@@ -41,17 +37,16 @@ class RowClearingTest : public gametest::GameFixture, public ::testing::WithPara
 protected:
     void SetUp() override {
         SetUpGame(GetParam());
-        LoadSounds();
         for (Surface*& cell : BlockSprites) {
-            cell = MakeSprite(24, 16, Pixel(2, 2, 2));
+            cell = MakeSprite(24, 16, Colour(2, 2, 2));
         }
         for (int f = 0; f < kFlameFrameCount; ++f) {
-            FlameFrames[f] = MakeSprite(8, 4, Pixel(0, 0, f + 1));
+            FlameFrames[f] = MakeSprite(8, 4, Colour(0, 0, f + 1));
         }
         for (int f = 0; f < kExplosionFrameCount; ++f) {
-            ExplosionFrames[f] = MakeSprite(8, 8, Pixel(0, f + 1, 0));
+            ExplosionFrames[f] = MakeSprite(8, 8, Colour(0, f + 1, 0));
         }
-        ComboSprite = MakeSprite(16, 8, Pixel(5, 0, 0));
+        ComboSprite = MakeSprite(16, 8, Colour(5, 0, 0));
     }
 
     // Starts afresh with the rows given (top to bottom) full and rows 10-23 otherwise in a
@@ -79,10 +74,6 @@ protected:
         return expected;
     }
 
-    static std::uint8_t& At(int row, int column) {
-        return Board[row * kBoardColumns + column];
-    }
-
     // Each row's 27 presents: after each of the five flashes its 10 ms wait and the reading
     // that starts it, after each flame frame its 2 ms, and none after the brightened row, so
     // the next row's first flash follows at once.
@@ -99,18 +90,14 @@ protected:
 // went below, each removed row takes its sounds and 27 presents, and four or more rows set
 // off the explosion with its sound and 23 presents.
 TEST_P(RowClearingTest, FullRowsGoOneAfterAnother) {
-    struct Case {
-        std::vector<int> rows;
-        bool explodes;
-    };
-    for (const Case& c : {Case{{}, false}, {{0}, false}, {{20, 22}, false}, {{12, 13, 23}, false},
-                          {{1, 2, 3, 4}, true}, {{5, 9, 14, 18, 23}, true}}) {
-        SCOPED_TRACE(::testing::PrintToString(c.rows));
-        const std::vector<std::uint8_t> expected = FillRows(c.rows);
+    for (const std::vector<int>& rows : std::vector<std::vector<int>>{
+             {}, {0}, {20, 22}, {12, 13, 23}, {1, 2, 3, 4}, {5, 9, 14, 18, 23}}) {
+        SCOPED_TRACE(::testing::PrintToString(rows));
+        const std::vector<std::uint8_t> expected = FillRows(rows);
         CheckFullRows();
         EXPECT_EQ(BoardNow(), expected);
-        EXPECT_EQ(headless::SoundCalls(), SoundsFor(c.rows.size(), c.explodes));
-        EXPECT_EQ(presents.size(), 27 * c.rows.size() + (c.explodes ? 23 : 0));
+        EXPECT_EQ(headless::SoundCalls(), SoundsFor(rows.size()));
+        EXPECT_EQ(presents.size(), 27 * rows.size() + (rows.size() >= 4 ? 23 : 0));
     }
 }
 
@@ -129,14 +116,14 @@ TEST_P(RowClearingTest, OneRowFlashesBurnsAndGoes) {
 
     ASSERT_EQ(presents.size(), 27u);
     for (unsigned pass = 1; pass <= 5; ++pass) {
-        const std::uint16_t lit = Pixel(2 * pass, 2 * pass, 2 * pass);
+        const std::uint16_t lit = Colour(2 * pass, 2 * pass, 2 * pass);
         EXPECT_EQ(presents[pass - 1].probes, (Pixels{lit, 0, 0})) << "flash " << pass;
     }
     for (unsigned f = 0; f < 21; ++f) {
-        const std::uint16_t flame = Pixel(0, 0, f + 1);
-        EXPECT_EQ(presents[5 + f].probes, (Pixels{Pixel(2, 2, 2), flame, flame})) << "flame " << f;
+        const std::uint16_t flame = Colour(0, 0, f + 1);
+        EXPECT_EQ(presents[5 + f].probes, (Pixels{Colour(2, 2, 2), flame, flame})) << "flame " << f;
     }
-    EXPECT_EQ(presents[26].probes, (Pixels{Pixel(12, 12, 12), 0, 0}));
+    EXPECT_EQ(presents[26].probes, (Pixels{Colour(12, 12, 12), 0, 0}));
     ExpectRemovalPaces(1);
     // The scratch canvases were the only thing the flames touched.
     EXPECT_EQ(CompositionCanvas->GetPixel(leftFlame.x, leftFlame.y), 0);
@@ -185,7 +172,7 @@ TEST_P(RowClearingTest, ScratchCanvasesThatCannotBeMadeSkipOnlyTheirDrawing) {
     headless::FailCall(host::Call::CreateSurface, NextCreation() + 1);
     CheckFullRows();
     EXPECT_EQ(BoardNow(), expected);
-    EXPECT_EQ(headless::SoundCalls(), SoundsFor(4, true));
+    EXPECT_EQ(headless::SoundCalls(), SoundsFor(4));
     EXPECT_EQ(presents.size(), 6u + 3u * 27u);  // the first row's flashes and brightened row
 }
 

@@ -22,8 +22,7 @@ std::vector<std::uint16_t> Painted(const Surface& sprite, const Piece& p, const 
     std::vector<std::uint16_t> out(static_cast<std::size_t>(dest.width) * dest.height, 0);
     for (int row = 0; row < p.h; ++row) {
         for (int col = 0; col < p.w; ++col) {
-            const int dx = x + col;
-            const int dy = y + row;
+            const int dx = x + col, dy = y + row;
             if (dx < 0 || dy < 0 || dx >= dest.width || dy >= dest.height) continue;
             const std::uint16_t pixel = sprite.pixels[(p.top + row) * sprite.width + p.left + col];
             if (sprite.bltFlags == DDBLTFAST_SRCCOLORKEY && pixel == sprite.colorKey) continue;
@@ -41,11 +40,8 @@ using BlitTest = LayoutTest;
 TEST_P(BlitTest, ClippedOnEveryEdgeOpaqueOrKeyed)
 {
     const Piece pieces[] = {
-        {24, 16, 0, 0, 24, 16},
-        {700, 20, 0, 0, 700, 20},
-        {24, 500, 0, 0, 24, 500},
-        {32, 32, 4, 6, 8, 5},
-    };
+        {24, 16, 0, 0, 24, 16}, {700, 20, 0, 0, 700, 20}, {24, 500, 0, 0, 24, 500},
+        {32, 32, 4, 6, 8, 5}};
     const std::pair<int, int> placements[] = {
         {-10, 5}, {630, 5},  {5, -6},   {5, 470},  {-10, -6},  {630, 470}, {616, 0},
         {-23, 0}, {639, 0},  {0, -15},  {0, 479},  // one column or row left
@@ -72,16 +68,11 @@ TEST_P(BlitTest, ClippedOnEveryEdgeOpaqueOrKeyed)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, BlitTest, ::testing::Bool());
-
-using TextTest = LayoutTest;
-
 // Printf draws its formatted text as the platform's TextOutA draws it in the canvas's mode
 // and colour, which start as opaque black, and gives the device context back each time.
-TEST_P(TextTest, PrintfDrawsInTheCanvasModeAndColour)
+TEST_P(BlitTest, PrintfDrawsInTheCanvasModeAndColour)
 {
     for (const bool transparent : {false, true}) {
-        SCOPED_TRACE(transparent ? "transparent" : "as constructed");
         Canvas canvas(640, 480);
         Canvas expected(640, 480);
         canvas.Fill(Colour(10, 10, 10));
@@ -92,17 +83,16 @@ TEST_P(TextTest, PrintfDrawsInTheCanvasModeAndColour)
         }
         canvas.Printf(7, 9, "%d", 4);
         canvas.Printf(15, 9, "%s", "\xC7\xD1");  // the first gave its device context back
-
         HDC dc = nullptr;
         ASSERT_EQ(expected.surface->GetDC(&dc), DD_OK);
         SetBkMode(dc, transparent ? TRANSPARENT : OPAQUE);
         SetTextColor(dc, transparent ? RGB(200, 100, 50) : RGB(0, 0, 0));
         TextOutA(dc, 7, 9, "4\xC7\xD1", 3);
         expected.surface->ReleaseDC(dc);
-        EXPECT_EQ(PixelsOf(canvas), PixelsOf(expected));
+        EXPECT_EQ(PixelsOf(canvas), PixelsOf(expected)) << transparent;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Layouts, TextTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Layouts, BlitTest, ::testing::Bool());
 
 }  // namespace

@@ -40,13 +40,13 @@ TEST_P(PresentTest, FlipChainShowsTheTopLeftUnscaled)
 INSTANTIATE_TEST_SUITE_P(Layouts, PresentTest, ::testing::Bool());
 
 // Without a back buffer the frame goes straight onto the screen, its top-left 640x480
-// pixels or all of a smaller one stretched over all of it.
+// pixels or all of a smaller one stretched over all of it, each screen pixel taking the
+// frame's pixel under its centre.
 TEST(Present, WithoutBackBufferStretchesOntoTheScreen)
 {
     headless::FailCall(host::Call::GetAttachedSurface);
     ASSERT_EQ(InitDisplay(), 0);
-    ASSERT_NE(TheDisplay.primary, nullptr);
-    for (const auto& [width, height] : {std::pair{320, 240}, {800, 600}}) {
+    for (const auto& [width, height] : {std::pair{400, 300}, {800, 600}}) {
         SCOPED_TRACE(testing::Message() << width << "x" << height);
         Surface frame;
         ASSERT_EQ(
@@ -54,12 +54,11 @@ TEST(Present, WithoutBackBufferStretchesOntoTheScreen)
         FillPattern(frame, 9);
         frame.Present();
         const auto& shown = headless::LastFrame();
-        const int shownWidth = std::min(width, 640);
-        const int shownHeight = std::min(height, 480);
+        const int shownWidth = std::min(width, 640), shownHeight = std::min(height, 480);
         for (int y = 0; y < 480; ++y)
             for (int x = 0; x < 640; ++x)
-                ASSERT_EQ(shown[y * 640 + x],
-                          frame.pixels[y * shownHeight / 480 * width + x * shownWidth / 640])
+                ASSERT_EQ(shown[y * 640 + x], frame.pixels[(2 * y + 1) * shownHeight / 960 * width +
+                                                           (2 * x + 1) * shownWidth / 1280])
                     << x << "," << y;
     }
 }

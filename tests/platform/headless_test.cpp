@@ -1,4 +1,4 @@
-// The headless backend's own controls: frames and their CRC, records and their echo. Its
+// The headless backend's own controls: frames and their CRC, and the echo. Its
 // clocks are read by the game's timed waits, whose tests step them across the wrap.
 #include "platform/headless/headless.h"
 
@@ -16,21 +16,13 @@ TEST(Headless, FrameCrc32OfKnownFrames)
     EXPECT_EQ(headless::FrameCrc32(frame.data()), 0xBF92300Bu);  // words little-endian
 }
 
-// One line each, quotes, line feeds and backslashes escaped, the text in UTF-8; recorded
-// also when not echoed.
-TEST(Headless, EchoWritesBoxesAndSoundsOneLineEach)
+// Quotes and backslashes are escaped in the echoed line (line feeds, UTF-8 and every field
+// are pinned by the whole-program runs, which read these lines).
+TEST(Headless, EchoEscapesQuotesAndBackslashes)
 {
     headless::SetEcho(true);
     ::testing::internal::CaptureStdout();
-    MessageBoxA(nullptr, "line \"one\"\nback\\slash \xC7\xD1", "Blokfal", MB_ICONHAND);
-    host::RecordSoundCall("FSOUND_PlaySound -1 Flame.Wav");
+    MessageBoxA(nullptr, "\"one\" back\\slash", "Blokfal", MB_ICONHAND);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-              "box \"Blokfal\" \"line \\\"one\\\"\\nback\\\\slash \xED\x95\x9C\" 16\n"
-              "sound FSOUND_PlaySound -1 Flame.Wav\n");
-
-    headless::SetEcho(false);
-    ::testing::internal::CaptureStdout();
-    MessageBoxA(nullptr, "quiet", "QDDraw", MB_OK);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(headless::MessageBoxes().size(), 2u);
+              "box \"Blokfal\" \"\\\"one\\\" back\\\\slash\" 16\n");
 }
