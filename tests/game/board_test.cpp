@@ -1,19 +1,19 @@
 #include "game/board.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <iterator>
 
 #include "game_fixture.h"
+#include "platform/crt_random.h"
 
 namespace {
 
 using gametest::SetShape;
 
 TEST(FirstPieces, AreDrawnBeforeMainFromTheUnseededGenerator) {
-    std::srand(1);  // the generator's state before anything seeds it
-    const int first = std::rand() % 7;
-    const int next = std::rand() % 7;
+    crt::srand(1);  // the generator's state before anything seeds it
+    const int first = crt::rand() % 7;
+    const int next = crt::rand() % 7;
     EXPECT_EQ(FallingPiece.type, first);
     EXPECT_EQ(FallingPiece.nextType, next);
 }
