@@ -3,14 +3,13 @@
 // with the game's exit code, or 2 when the arguments or the script are wrong.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "frame_recorder.h"
 #include "platform/headless/headless.h"
 #include "runner_options.h"
+#include "script_file.h"
 #include "scripted_run.h"
 
 namespace {
@@ -21,16 +20,6 @@ int Refuse(const std::string& what)
 {
     std::fprintf(stderr, "%s: %s\n", kProgramName, what.c_str());
     return kRunnerUsageError;
-}
-
-bool ReadWholeFile(const std::string& path, std::string* text)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    *text = bytes.str();
-    return !in.bad();
 }
 
 }  // namespace
@@ -44,17 +33,8 @@ int main(int argc, char** argv)
     }
 
     ScriptedRun run;
-    if (!options.scriptPath.empty()) {
-        std::string script;
-        if (!ReadWholeFile(options.scriptPath, &script)) {
-            return Refuse("cannot read the script " + options.scriptPath);
-        }
-        ScriptError scriptError;
-        if (!ParseScript(script, &run.actions, &scriptError)) {
-            std::fprintf(stderr, "%s:%d: %s\n", options.scriptPath.c_str(), scriptError.line,
-                         scriptError.what.c_str());
-            return kRunnerUsageError;
-        }
+    if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, &run.actions, &error)) {
+        return Refuse(error);
     }
     if (!options.framesDir.empty()) {
         std::error_code fault;
