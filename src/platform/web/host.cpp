@@ -62,7 +62,7 @@ const std::array<std::uint32_t, 65536>& RgbaTable()
 }  // namespace
 
 // The page's animation frame: the newest frame in RGBA, or null when none has come since.
-extern "C" EMSCRIPTEN_KEEPALIVE const std::uint32_t* tumblox_take_frame()
+extern "C" const std::uint32_t* tumblox_take_frame()
 {
     if (!frameWaiting) return nullptr;
     frameWaiting = false;

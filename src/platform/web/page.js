@@ -20,7 +20,7 @@
   const traceLines = [];
 
   let scale = 1;
-  let locked = false;
+  let locked = false;       // as of the last pointer-lock change
   let lockRefused = !canvas.requestPointerLock;
   let started = false;     // the first click has come
   let ended = false;
@@ -28,6 +28,11 @@
 
   function call(name, ...args) {
     if (!ended && Module.calledRun) Module['_' + name](...args);
+  }
+
+  // Pointer-lock changes are told late: ask the document itself.
+  function isLocked() {
+    return document.pointerLockElement === canvas;
   }
 
   function showHint(text) {
@@ -149,7 +154,7 @@
   canvas.addEventListener('mousedown', (e) => {
     e.preventDefault();
     if (ended || dialogOpen) return;
-    if (!locked && (!started || !lockRefused)) {
+    if (!isLocked() && (!started || !lockRefused)) {
       startPlaying();
       return;
     }
@@ -162,7 +167,7 @@
   });
   let lastMouse = null;
   document.addEventListener('mousemove', (e) => {
-    if (locked) {
+    if (isLocked()) {
       move(e.movementX, e.movementY);
     } else if (started && lockRefused && lastMouse) {
       move(e.clientX - lastMouse.x, e.clientY - lastMouse.y);
@@ -171,7 +176,7 @@
   });
   document.addEventListener('pointerlockchange', () => {
     const wasLocked = locked;
-    locked = document.pointerLockElement === canvas;
+    locked = isLocked();
     if (wasLocked && !locked && !ended && !dialogOpen) showHint('Escape again to quit, click to go on');
   });
   document.addEventListener('pointerlockerror', () => { lockRefused = true; });
