@@ -135,7 +135,7 @@ class WebTest(unittest.TestCase):
         self.browser.wait_for('document.getElementById("box").open')
         said = self.browser.evaluate('[...document.querySelectorAll("#box h2, #box p")].map(e => e.textContent)')
         self.assertEqual(said, ['Blokfal', 'Block.QSF 파일이 없습니다.'])
-        self.assertFalse(self.browser.evaluate('document.getElementById("box-icon").hidden'))
+        self.assertIs(self.browser.evaluate('document.getElementById("box-icon").hidden'), False)  # the stop icon
         self.browser.evaluate('document.getElementById("box-ok").click()')
         self.assertEqual(self.browser.wait_for('window.tumblox.done && window.tumblox.exitCode'), 1)
 
