@@ -26,10 +26,10 @@ def main():
         browser.wait_for('window.tumblox.firstFrameMs !== null')
         loaded = browser.evaluate('performance.getEntriesByType("navigation")[0].loadEventEnd')
         print('first frame: %.0f ms after the load event' % (browser.evaluate('tumblox.firstFrameMs') - loaded))
-        # The row number in the status line ("(5,0)"), watched on every animation frame.
+        # The row number in the status line ("(5,0)", up to two digits), watched on every animation frame.
         browser.evaluate('''window.rowChanges = []; (() => { let last = null;
             const watch = (now) => { const row = document.getElementById("screen").getContext("2d")
-                .getImageData(24, 0, 8, 16).data.join(); if (last !== null && row !== last) rowChanges.push(now);
+                .getImageData(24, 0, 24, 16).data.join(); if (last !== null && row !== last) rowChanges.push(now);
               last = row; if (rowChanges.length <= %d) requestAnimationFrame(watch); };
             requestAnimationFrame(watch); })()''' % ROWS)
         browser.wait_for('rowChanges.length > %d' % ROWS, 60)

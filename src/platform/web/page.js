@@ -269,8 +269,12 @@
   }
   document.getElementById('again').addEventListener('click', () => location.reload());
 
-  // The browser's turn inside the game's busy-waits: a short timer, and the game goes on from
-  // a message event, so that the browser's timers are never nested and never slowed down.
+  // The browser's turn inside the game's busy-waits. The game counts whole milliseconds, so a
+  // wait ends just after some millisecond begins: early in a millisecond the game sleeps one
+  // (a timer), late in one it only lets the browser have a turn, so that it reads the clock
+  // soon after the next millisecond begins and its tick is not a millisecond longer. The game
+  // goes on from a message event, so the browser's timers are never nested and slowed down.
+  const kLateInMillisecond = 0.3;
   const channel = new MessageChannel();
   let waiting = null;
   channel.port1.onmessage = () => {
@@ -280,7 +284,11 @@
   };
   function nap(wakeUp) {
     waiting = wakeUp;
-    setTimeout(() => channel.port2.postMessage(0), 1);
+    if (performance.now() % 1 < kLateInMillisecond) {
+      setTimeout(() => channel.port2.postMessage(0), 1);
+    } else {
+      channel.port2.postMessage(0);
+    }
   }
 
   function fetchScript() {
