@@ -6,7 +6,6 @@ cost of drawing a frame on the canvas, and the period of gravity.
 import os
 import statistics
 import sys
-import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, 'tests', 'web'))
