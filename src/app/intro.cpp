@@ -1,13 +1,13 @@
 #include "app/intro.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 #include "app/load_resources.h"
 #include "game/game_tick.h"
 #include "game/resources.h"
 #include "gfx/display.h"
 #include "platform/clock.h"
+#include "platform/crt_random.h"
 #include "platform/gdi.h"
 #include "texts/texts.h"
 
@@ -84,7 +84,7 @@ int RunIntro()
     // Without a primary surface nothing can be shown and no surface made: stop as after a
     // failed load. A missing back buffer only changes how frames are presented.
     if (TheDisplay.primary == nullptr) return 0;
-    std::srand(static_cast<unsigned>(WallClockSeconds()));
+    crt::srand(static_cast<unsigned>(WallClockSeconds()));
     TakeStartingCursor();
     if (LoadResources() == 0) return 0;
     DimBackground();

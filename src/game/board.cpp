@@ -2,8 +2,8 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstdlib>
 
+#include "platform/crt_random.h"
 #include "sound/sounds.h"
 
 std::uint8_t Board[kBoardCells] = {};
@@ -61,12 +61,12 @@ void LockPiece() {
     FallingPiece.row = 0;
     FallingPiece.type = FallingPiece.nextType;
     FallingPiece.rotation = 0;
-    FallingPiece.nextType = static_cast<std::int16_t>(std::rand() % kPieceTypes);
+    FallingPiece.nextType = static_cast<std::int16_t>(crt::rand() % kPieceTypes);
 }
 
 void ChooseFirstPieces() {
-    FallingPiece.type = static_cast<std::int16_t>(std::rand() % kPieceTypes);
-    FallingPiece.nextType = static_cast<std::int16_t>(std::rand() % kPieceTypes);
+    FallingPiece.type = static_cast<std::int16_t>(crt::rand() % kPieceTypes);
+    FallingPiece.nextType = static_cast<std::int16_t>(crt::rand() % kPieceTypes);
 }
 
 namespace {

@@ -1,10 +1,9 @@
 #include "game/row_clearing.h"
 
-#include <cstdlib>
-
 #include "game/board.h"
 #include "game/resources.h"
 #include "game/well_drawing.h"
+#include "platform/crt_random.h"
 #include "platform/mmtimer.h"
 #include "sound/sounds.h"
 
@@ -72,8 +71,8 @@ struct SpotPosition {
 void Explode(Canvas* scratch) {
     SpotPosition spots[kExplosionSpots];
     for (SpotPosition& spot : spots) {
-        spot.x = std::rand() % kExplosionXRange;
-        spot.y = std::rand() % kExplosionYRange;
+        spot.x = crt::rand() % kExplosionXRange;
+        spot.y = crt::rand() % kExplosionYRange;
     }
     FSOUND_PlaySound(FSOUND_FREE, SampleExplo);
     for (Surface* explosion : ExplosionFrames) {

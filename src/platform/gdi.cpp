@@ -7,7 +7,7 @@
 #include "platform/ddraw.h"
 #include "platform/device_context.h"
 #include "platform/host.h"
-#include "platform/png_file.h"
+#include "platform/rgb_image.h"
 
 namespace {
 

@@ -56,21 +56,3 @@ bool ReadPng(const std::string& path, RgbImage* image, std::string* error)
     for (std::size_t i = 0, o = 0; i < rgba.size(); i += 4, o += 3) std::memcpy(&image->rgb[o], &rgba[i], 3);
     return true;
 }
-
-RgbImage Expand16(const std::uint16_t* pixels, int width, int height, bool is565)
-{
-    RgbImage image;
-    if (width <= 0 || height <= 0) return image;
-    image.width = width;
-    image.height = height;
-    image.rgb.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
-    auto widen5 = [](unsigned c) { return static_cast<std::uint8_t>(c << 3 | c >> 2); };
-    auto widen6 = [](unsigned c) { return static_cast<std::uint8_t>(c << 2 | c >> 4); };
-    for (std::size_t i = 0; i < static_cast<std::size_t>(width) * static_cast<std::size_t>(height); ++i) {
-        const unsigned p = pixels[i];
-        image.rgb.push_back(widen5(is565 ? p >> 11 : (p >> 10) & 31));
-        image.rgb.push_back(is565 ? widen6((p >> 5) & 63) : widen5((p >> 5) & 31));
-        image.rgb.push_back(widen5(p & 31));
-    }
-    return image;
-}

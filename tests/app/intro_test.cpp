@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "game/game_tick.h"
+#include "platform/crt_random.h"
 #include "platform/feed.h"
 #include "platform/headless/headless.h"
 
@@ -14,9 +13,9 @@ TEST(Intro, SeedsTheGeneratorAndTakesTheCursor)
     headless::SetWallClock(987654);
     FeedCursorPosition(123, 45);
     ASSERT_EQ(RunIntro(), 1);
-    const int drawn = std::rand();
-    std::srand(987654);
-    EXPECT_EQ(drawn, std::rand());
+    const int drawn = crt::rand();
+    crt::srand(987654);
+    EXPECT_EQ(drawn, crt::rand());
     EXPECT_EQ(MouseState.currentX, 123);
     EXPECT_EQ(MouseState.referenceX, 123);
     EXPECT_EQ(MouseState.currentY, 45);

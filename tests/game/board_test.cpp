@@ -1,21 +1,21 @@
 #include "game/board.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <iterator>
 #include <tuple>
 
 #include "game_fixture.h"
+#include "platform/crt_random.h"
 
 namespace {
 
 using gametest::SetShape;
 
 TEST(FirstPieces, AreDrawnBeforeMainFromTheUnseededGenerator) {
-    std::srand(1);  // the generator's state before anything seeds it
-    const int first = std::rand() % 7;
+    crt::srand(1);  // the generator's state before anything seeds it
+    const int first = crt::rand() % 7;
     EXPECT_EQ(FallingPiece.type, first);
-    EXPECT_EQ(FallingPiece.nextType, std::rand() % 7);
+    EXPECT_EQ(FallingPiece.nextType, crt::rand() % 7);
 }
 
 // One filled cell at block (0, 0), so the block's place is the cell's. Beyond a wall the

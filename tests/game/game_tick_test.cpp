@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "game_fixture.h"
+#include "platform/crt_random.h"
 #include "platform/feed.h"
 #include "texts/texts.h"
 
@@ -143,10 +144,10 @@ TEST_F(GameTickTest, TheLeftButtonAndGravityLockTwoPiecesInOneTick) {
     for (int c = 5; c <= 8; ++c) {
         At(1, c) = 3;
     }
-    std::srand(99);
-    const int third = std::rand() % 7;
-    const int fourth = std::rand() % 7;
-    std::srand(99);
+    crt::srand(99);
+    const int third = crt::rand() % 7;
+    const int fourth = crt::rand() % 7;
+    crt::srand(99);
     TickControl.tickCounter = 50;
     FeedKey(VK_LBUTTON, true);
     GameTick();

@@ -1,12 +1,12 @@
 #include "game/row_clearing.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <iterator>
 
 #include "game/well_drawing.h"
 #include "game_fixture.h"
 #include "gfx/display_fixture.h"
+#include "platform/crt_random.h"
 
 namespace {
 
@@ -138,12 +138,12 @@ TEST_P(RowClearingTest, FourRowsSetOffTheExplosion) {
         SCOPED_TRACE(combo ? "with the banner" : "without a banner");
         ComboSprite = combo;
         FillRows({8, 9, 10, 21});
-        std::srand(1234);
+        crt::srand(1234);
         std::vector<Probe> spots;
         for (int k = 0; k < 10; ++k) {
-            spots.push_back({std::rand() % 511, std::rand() % 351});  // a braced list runs in order
+            spots.push_back({crt::rand() % 511, crt::rand() % 351});  // a braced list runs in order
         }
-        std::srand(1234);
+        crt::srand(1234);
 
         CheckFullRows();
 

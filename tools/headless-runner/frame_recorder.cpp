@@ -1,6 +1,5 @@
 #include "frame_recorder.h"
 
-#include <cinttypes>
 #include <cstdio>
 
 #include "platform/headless/headless.h"
@@ -8,9 +7,6 @@
 
 bool FrameRecorder::Record(int frameNumber, const std::uint16_t* pixels, std::string* error) const
 {
-    if (trace_) {
-        std::printf("frame %d %08" PRIx32 "\n", frameNumber, headless::FrameCrc32(pixels));
-    }
     if (framesDir_.empty() || frameNumber % every_ != 0) return true;
     char name[32];
     std::snprintf(name, sizeof name, "/frame-%06d.png", frameNumber);

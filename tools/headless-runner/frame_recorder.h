@@ -1,5 +1,5 @@
-// What the headless runner keeps of every present: a CRC line when tracing, a PNG of every
-// Nth frame when asked, and snapshots of the last frame on the script's demand.
+// What the headless runner writes of the frames: a PNG of every Nth present when asked, and
+// snapshots of the last frame on the script's demand.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,8 @@
 
 class FrameRecorder {
 public:
-    FrameRecorder(std::string framesDir, int every, bool trace, bool layout565)
-        : framesDir_(std::move(framesDir)), every_(every), trace_(trace), layout565_(layout565) {}
+    FrameRecorder(std::string framesDir, int every, bool layout565)
+        : framesDir_(std::move(framesDir)), every_(every), layout565_(layout565) {}
 
     // Called after present number frameNumber (from 1). False when a frame file cannot be
     // written; *error then says why.
@@ -19,6 +19,5 @@ public:
 private:
     std::string framesDir_;
     int every_;
-    bool trace_;
     bool layout565_;
 };

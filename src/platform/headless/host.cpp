@@ -4,11 +4,11 @@
 #include "platform/host.h"
 
 #include <array>
-#include <cstdio>
 #include <set>
 #include <utility>
 
 #include "platform/cp949.h"
+#include "platform/echo_lines.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -31,29 +31,9 @@ bool echo = false;
 std::uint32_t clockNow = 0;
 std::time_t wallClock = 0;
 
-// A record's text between double quotes: line feeds as \n, quotes and backslashes escaped.
-std::string Quoted(const std::string& text)
-{
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '\n')
-            quoted += "\\n";
-        else if (c == '"' || c == '\\')
-            quoted += std::string("\\") + c;
-        else
-            quoted += c;
-    }
-    return quoted + "\"";
-}
-
 }  // namespace
 
 namespace headless {
-
-void SetLayout565(bool is565)
-{
-    layout565 = is565;
-}
 
 bool Layout565()
 {
@@ -75,31 +55,6 @@ const std::vector<std::uint16_t>& LastFrame()
     return lastFrame;
 }
 
-void OnPresent(std::function<void(int frameNumber, const std::uint16_t* pixels)> hook)
-{
-    presentHook = std::move(hook);
-}
-
-std::uint32_t FrameCrc32(const std::uint16_t* pixels)
-{
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t crc = 0xFFFFFFFFu;
-    auto add = [&](std::uint8_t byte) { crc = table[(crc ^ byte) & 0xFF] ^ (crc >> 8); };
-    for (std::size_t i = 0; i < kFramePixels; ++i) {
-        add(static_cast<std::uint8_t>(pixels[i] & 0xFF));
-        add(static_cast<std::uint8_t>(pixels[i] >> 8));
-    }
-    return crc ^ 0xFFFFFFFFu;
-}
-
 const std::vector<MessageBoxRecord>& MessageBoxes()
 {
     return messageBoxes;
@@ -116,16 +71,6 @@ void ClearRecords()
     soundCalls.clear();
 }
 
-void SetEcho(bool on)
-{
-    echo = on;
-}
-
-void SetWallClock(std::time_t seconds)
-{
-    wallClock = seconds;
-}
-
 std::uint32_t ClockNow()
 {
     return clockNow;
@@ -137,6 +82,30 @@ void SetClock(std::uint32_t milliseconds)
 }
 
 }  // namespace headless
+
+namespace scripted {
+
+void SetLayout565(bool is565)
+{
+    layout565 = is565;
+}
+
+void OnPresent(std::function<void(int frameNumber, const std::uint16_t* pixels)> hook)
+{
+    presentHook = std::move(hook);
+}
+
+void SetEcho(bool on)
+{
+    echo = on;
+}
+
+void SetWallClock(std::time_t seconds)
+{
+    wallClock = seconds;
+}
+
+}  // namespace scripted
 
 namespace host {
 
@@ -180,11 +149,7 @@ void PumpEvents() {}
 void ShowMessageBox(const char* caption, const char* text, unsigned style)
 {
     messageBoxes.push_back({Cp949ToUtf8(caption), Cp949ToUtf8(text), style});
-    if (echo) {
-        const headless::MessageBoxRecord& box = messageBoxes.back();
-        std::printf("box %s %s %u\n", Quoted(box.caption).c_str(), Quoted(box.text).c_str(), box.style);
-        std::fflush(stdout);
-    }
+    if (echo) EchoMessageBox(caption, text, style);
 }
 
 std::uint32_t Milliseconds()
@@ -200,10 +165,7 @@ std::time_t WallClockSeconds()
 void RecordSoundCall(const char* line)
 {
     soundCalls.emplace_back(line);
-    if (echo) {
-        std::printf("sound %s\n", line);
-        std::fflush(stdout);
-    }
+    if (echo) EchoSoundCall(line);
 }
 
 }  // namespace host

@@ -1,7 +1,6 @@
 #include "script_player.h"
 
 #include "platform/feed.h"
-#include "platform/headless/headless.h"
 
 bool ScriptPlayer::ApplyUpTo(int frameNumber, std::string* error)
 {
@@ -43,7 +42,7 @@ bool ScriptPlayer::Apply(const ScriptAction& action, std::string* error)
         FeedMessage(action.message, 0, 0);
         break;
     case ScriptVerb::Snap:
-        if (!recorder_.WriteFrame(action.file, headless::LastFrame().data(), error)) {
+        if (!snapshot_(action.file, error)) {
             *error = "line " + std::to_string(action.line) + ": " + *error;
             return false;
         }

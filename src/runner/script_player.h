@@ -3,16 +3,19 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "frame_recorder.h"
 #include "runner_script.h"
 
 class ScriptPlayer {
 public:
-    ScriptPlayer(std::vector<ScriptAction> actions, const FrameRecorder& recorder)
-        : actions_(std::move(actions)), recorder_(recorder) {}
+    // Writes the last presented frame to the named file; false with *error when it cannot.
+    using Snapshot = std::function<bool(const std::string& file, std::string* error)>;
+
+    ScriptPlayer(std::vector<ScriptAction> actions, Snapshot snapshot)
+        : actions_(std::move(actions)), snapshot_(std::move(snapshot)) {}
 
     // Applies every action written for frames up to frameNumber that has not run yet. False
     // when a snapshot cannot be written; *error then says which line and why.
@@ -23,5 +26,5 @@ private:
 
     std::vector<ScriptAction> actions_;  // in the order they apply
     std::size_t next_ = 0;
-    const FrameRecorder& recorder_;
+    Snapshot snapshot_;
 };
