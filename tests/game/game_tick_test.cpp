@@ -1,7 +1,6 @@
 #include "game/game_tick.h"
 
 #include <array>
-#include <cstdlib>
 
 #include "game_fixture.h"
 #include "platform/crt_random.h"
