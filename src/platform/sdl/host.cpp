@@ -14,12 +14,13 @@ bool CallFails(Call)
 
 std::uint32_t Milliseconds()
 {
-    // The game's waits spin on this clock. Napping a twentieth of a millisecond at each reading
-    // leaves the core to the render thread and the display server, and a thread that naps is
-    // woken promptly on a busy machine, where one that spins waits for its turn.
-    std::this_thread::sleep_for(std::chrono::microseconds(50));
-    const auto since = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+    // The game's waits read this clock until enough milliseconds have passed. Each reading
+    // sleeps to the start of the next millisecond, so a wait wakes its thread once per
+    // millisecond and leaves the core to the display and the sound in between.
+    using namespace std::chrono;
+    const auto next = floor<milliseconds>(steady_clock::now()) + milliseconds(1);
+    std::this_thread::sleep_until(next);
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 std::time_t WallClockSeconds()
