@@ -13,6 +13,7 @@
 #include "platform/sdl/desktop_host.h"
 
 #include <SDL.h>
+#include <pthread.h>
 
 #include <atomic>
 #include <chrono>
@@ -81,6 +82,7 @@ int RunDesktopGame(int (*game)())
     std::atomic<bool> over{false};
     int status = EXIT_FAILURE;
     std::thread guest([&] {
+        pthread_setname_np(pthread_self(), "tumblox-game");  // to tell it from the display's
         status = game();
         over.store(true);
         WakeMainThread();

@@ -1,6 +1,7 @@
 #include "platform/sdl/renderer_choice.h"
 
 #include <SDL.h>
+#include <X11/Xlib.h>
 
 #include <cstring>
 
@@ -24,6 +25,20 @@ bool DrawsOnTheCpu(const char* glRenderer)
 {
     return std::strstr(glRenderer, "llvmpipe") != nullptr || std::strstr(glRenderer, "softpipe") != nullptr ||
            std::strstr(glRenderer, "swrast") != nullptr;
+}
+
+// Mesa draws on the GPU only through the X server's DRI; where the server offers none, GL
+// can only rasterise on the CPU, which is known without loading GL (and its threads) at all.
+bool X11ServerLacksDri()
+{
+    if (std::strcmp(SDL_GetCurrentVideoDriver(), "x11") != 0) return false;
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return false;
+    int opcode = 0, event = 0, error = 0;
+    const bool dri = XQueryExtension(display, "DRI3", &opcode, &event, &error) != 0 ||
+                     XQueryExtension(display, "DRI2", &opcode, &event, &error) != 0;
+    XCloseDisplay(display);
+    return !dri;
 }
 
 // Asks GL for its renderer's name through a small hidden window of its own.
@@ -50,7 +65,7 @@ RendererChoice ChooseRenderer()
     if (const char* named = SDL_GetHint(SDL_HINT_RENDER_DRIVER); named != nullptr) {
         return RendererChoice{-1, SDL_strcasecmp(named, "software") != 0};
     }
-    if (GlDrawsOnTheCpu()) {
+    if (X11ServerLacksDri() || GlDrawsOnTheCpu()) {
         SDL_GL_UnloadLibrary();
         return RendererChoice{SoftwareRendererIndex(), false};
     }

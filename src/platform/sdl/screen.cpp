@@ -152,6 +152,21 @@ bool MakeRendererHere()
     return true;
 }
 
+// SDL waits a tenth of a second for a window manager to move or size a window, and without
+// one it waits that long whenever nothing changes: only what changes is asked for.
+void MoveWindow(const SDL_Rect& place)
+{
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowPosition(screen.window, &x, &y);
+    SDL_GetWindowSize(screen.window, &width, &height);
+    if (x != place.x || y != place.y) {
+        SDL_SetWindowPosition(screen.window, place.x, place.y);
+    }
+    if (width != place.w || height != place.h) {
+        SDL_SetWindowSize(screen.window, place.w, place.h);
+    }
+}
+
 bool DisplayUsable()
 {
     return !sdlhost::DisplayLost();
@@ -199,14 +214,12 @@ void ToggleFullScreen()
         SDL_DisplayMode desktop{};
         SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(screen.window), &desktop);
         const WindowSize size = WindowedSize(desktop.w, desktop.h);
-        SDL_SetWindowSize(screen.window, size.width, size.height);
-        SDL_SetWindowPosition(screen.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        MoveWindow({(desktop.w - size.width) / 2, (desktop.h - size.height) / 2, size.width, size.height});
     } else {
         // As at the start: without a window manager the window must already cover the screen.
         SDL_Rect bounds{};
         if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(screen.window), &bounds) == 0) {
-            SDL_SetWindowPosition(screen.window, bounds.x, bounds.y);
-            SDL_SetWindowSize(screen.window, bounds.w, bounds.h);
+            MoveWindow(bounds);
         }
         SDL_SetWindowFullscreen(screen.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }

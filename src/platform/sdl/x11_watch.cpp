@@ -16,6 +16,7 @@ std::atomic<bool> displayLost{false};
 // only reported, since nothing the game draws depends on them.
 int OnRequestFailed(Display* display, XErrorEvent* error)
 {
+    if (windowLost.load() || displayLost.load()) return 0;  // said once already
     if (error->resourceid != 0 && error->resourceid == watchedWindow.load()) {
         windowLost.store(true);
         return 0;
