@@ -64,7 +64,6 @@ TEST(TexturePixels, WidensEachChannelByRepeatingItsTopBits)
     // Green 1 of 63 is 4 of 255; 16, 32, 16 are 0x84, 0x82, 0x84.
     EXPECT_EQ(wide, (std::vector<std::uint32_t>{0xFFFFFF, 0, 0xFF0000, 0x00FF00, 0x0000FF, 0x000400,
                                                 0x848284}));
-    EXPECT_EQ(Xrgb8888From565(0x8410), 0x848284u);
 }
 
 TEST(TexturePixels, TakesFiveSixFiveOnlyWhereTheRendererUsesItAsItIs)

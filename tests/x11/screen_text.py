@@ -1,10 +1,9 @@
 #!/usr/bin/env python3
-"""Reads text off a screenshot by the GNU Unifont glyphs it is drawn in, read straight from
-the font file (not from the game's own table).
-  screen_text.py status SHOT SCALE TOP  prints 'row ticks' from the game's status line
-                                        (white text at the picture's top, SCALE times larger)
-  screen_text.py find SHOT TEXT         succeeds when TEXT is drawn in black, pixel for pixel
-"""
+# Reads text off a screenshot by the GNU Unifont glyphs it is drawn in, read straight from
+# the font file (not from the game's own table).
+#   screen_text.py status SHOT SCALE TOP  prints 'row ticks' from the game's status line
+#                                         (white text at the picture's top, SCALE times larger)
+#   screen_text.py find SHOT TEXT         succeeds when TEXT is drawn in black, pixel for pixel
 import re
 import subprocess
 import sys
@@ -13,7 +12,6 @@ UNIFONT = '/usr/share/unifont/unifont.hex'
 
 
 def glyphs(text):
-    """Each character's picture: rows of 0/1, 8 or 16 wide."""
     wanted, found = {'%04X' % ord(char): char for char in text}, {}
     with open(UNIFONT) as font:
         for line in font:
