@@ -117,7 +117,7 @@ pace)
     # machine's pace, not the game's), and the wait lets no tick be shorter.
     reading() {
         shot "$work/screen.png"
-        echo "$(date +%s%N) $(cut -d' ' -f2 "$game_thread/schedstat") $("$here/screen_text.py" status "$work/screen.png" $kScale $kBar)"
+        echo "$(date +%s%N) $(cut -d' ' -f2 "$game_thread/schedstat") $("$here/screen_text.py" status "$work/screen.png" $kScale 0 $kBar)"
     }
     sleep 4  # the intro is over
     read -r start_ns start_waited start_row start_ticks < <(reading)
@@ -142,8 +142,7 @@ stress | stress_openbox)
         xdotool key --window "$window" alt+Return windowsize "$window" $((320 + RANDOM % 960)) $((240 + RANDOM % 780)) \
             mousemove --window "$window" $((RANDOM % 1280)) $((RANDOM % 1024)) 2>/dev/null
         kill -0 "$pid" 2>/dev/null || fail "the game ended after $moves toggles and resizes"
-        moves=$((moves + 1))
-        sleep 0.03
+        moves=$((moves + 1)) && sleep 0.03
     done
     xdotool key --window "$window" Escape
     wait_exit 60
@@ -160,10 +159,7 @@ window_destroyed)
     echo "window destroyed: exit status 1 after $took ms"
     ;;
 missing_file)
-    mkdir "$work/run"
-    cp -- * "$work/run/"
-    rm "$work/run/Logo.QSF"
-    cd "$work/run"
+    mkdir "$work/run" && cp -- * "$work/run/" && rm "$work/run/Logo.QSF" && cd "$work/run"
     env SDL_AUDIODRIVER=dummy "$game" 2>"$work/stderr" &
     pid=$!
     wait_window Blokfal

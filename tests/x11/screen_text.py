@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 # Reads text off a screenshot by the GNU Unifont glyphs it is drawn in, read straight from
 # the font file (not from the game's own table).
-#   screen_text.py status SHOT SCALE TOP  prints 'row ticks' from the game's status line
-#                                         (white text at the picture's top, SCALE times larger)
+#   screen_text.py status SHOT SCALE LEFT TOP  prints 'row ticks' from the game's status line
+#                         (white text at the top of the picture, shown SCALE times larger at LEFT, TOP)
 #   screen_text.py find SHOT TEXT         succeeds when TEXT is drawn in black, pixel for pixel
 import re
 import subprocess
@@ -29,11 +29,13 @@ def load(path):
     return int(header[1]), int(header[2]), data[header.end():]
 
 
-def drawn(image, x, y, pattern, ink, scale):
+def drawn(image, place, pattern, ink):
+    # Whether the pattern's pixels are ink and no others, at (x, y, scale) in the image.
     width, height, pixels = image
+    x, y, scale = place
     for r, row in enumerate(pattern):
         for c, bit in enumerate(row):
-            px, py = x + c * scale, y + r * scale
+            px, py = int(x + (c + 0.5) * scale), int(y + (r + 0.5) * scale)
             if px >= width or py >= height:
                 return False
             at = (py * width + px) * 3
@@ -56,15 +58,15 @@ def find(image, text):
     width, height, pixels = image
     black = next(i // 3 for i in range(0, len(pixels), 3) if pixels[i:i + 3] == b'\0\0\0')
     x, y = black % width - first[1], black // width - first[0]
-    return drawn(image, x, y, pattern, b'\0\0\0', 1)
+    return drawn(image, (x, y, 1), pattern, b'\0\0\0')
 
 
-def status(image, scale, top):
+def status(image, scale, left, top):
     white, digits = b'\xff\xff\xff', '0123456789'
     cells = glyphs(digits + '(),')
 
     def read(x):
-        return next((char for char, pattern in cells.items() if drawn(image, x * scale, top, pattern, white, scale)), '')
+        return next((char for char, pattern in cells.items() if drawn(image, (left + x * scale, top, scale), pattern, white)), '')
 
     position, x = '', 0
     while read(x) and position[-1:] != ')':
@@ -79,5 +81,5 @@ def status(image, scale, top):
 if __name__ == '__main__':
     if sys.argv[1] == 'find':
         sys.exit(0 if find(load(sys.argv[2]), sys.argv[3]) else 1)
-    row, ticks = status(load(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]))
+    row, ticks = status(load(sys.argv[2]), *map(float, sys.argv[3:6]))
     print(row, ticks)

@@ -3,7 +3,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev libx11-dev libpng-dev
                 libmp3lame-dev unifont)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
-               xdotool x11-utils imagemagick mpg123 sox valgrind desktop-file-utils)
+               xdotool x11-utils openbox imagemagick mpg123 sox valgrind desktop-file-utils)
 
 install_packages() {
     local missing=() p
