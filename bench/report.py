@@ -184,10 +184,12 @@ def main():
         text += ["## Goals missed", ""]
         text += [f"- {what}: {verdict}. What it would take: {advice}." for what, verdict, advice in table.missed]
         text.append("")
-    notes = os.path.join(os.path.dirname(os.path.abspath(__file__)), "NOTES.md")
-    if os.path.exists(notes):
-        with open(notes) as f:
-            text += [f.read().rstrip(), ""]
+    # Hand-kept sections: the notes, and the desktop game's figures from its own runs.
+    for kept in ("NOTES.md", "desktop.md"):
+        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), kept)
+        if os.path.exists(path):
+            with open(path) as f:
+                text += [f.read().rstrip(), ""]
     if robustness:
         text += ["## Robustness", ""]
         if os.path.exists(robustness):

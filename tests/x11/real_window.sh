@@ -4,8 +4,8 @@
 #   real_window.sh CHECK TUMBLOX HEADLESS X11_CLOSE_REQUEST
 #   layout          walls, logo and panel sit where the headless game draws them, also after
 #                   Alt+Enter to a window and back; Escape ends it
-#   pace            the first piece falls a row every 52 ticks the game counted, and a tick
-#                   takes 10 ms of the time the game's thread was not kept waiting for a core
+#   pace            a tick the game counts (51 to a row of gravity, read off its status line)
+#                   takes 10 ms, plus at most the time its thread was kept waiting for a core
 #   no_display      without any display: the message on stderr, a non-zero exit, at once
 #   close_request   the window manager's close request ends the game with status 0
 #   stress[_openbox] 20 s and at least 300 each of Alt+Enter, resizes and pointer moves, without
@@ -124,7 +124,7 @@ pace)
     sleep 4
     read -r end_ns end_waited end_row end_ticks < <(reading)
     rows=$((end_row - start_row))
-    ticks=$((rows * 52 + end_ticks - start_ticks))
+    ticks=$((rows * 51 + end_ticks - start_ticks))
     [ "$rows" -ge 4 ] && [ "$ticks" -gt 0 ] || fail "the piece fell $rows rows in 4 s (rows $start_row to $end_row)"
     tick_us=$(((end_ns - start_ns) / 1000 / ticks))
     waited_us=$(((end_waited - start_waited) / 1000 / ticks))
