@@ -131,12 +131,12 @@ def build_table(results):
             continue
         t.add(f"`host::PresentFrame` on the game thread ({label} driver)", present.get("GameThreadPresent/real_time"),
               goal=0.1, advice="the present copies the frame into the mailbox and swaps under a lock; "
-                               "on a loaded machine the game thread is descheduled while the render thread runs")
+                               "on a loaded machine the game thread is descheduled while the display draws")
         for name, entry in sorted(present.items()):
-            if name.startswith("RenderThreadFrame/"):
+            if name.startswith("DisplayFrame/"):
                 renderer = name.split("/")[1]
                 note = ", XRGB8888 texture" if entry.get("converts") else ", RGB565 texture"
-                t.add(f"render thread: texture update + scaled copy + present, {renderer}{note}, "
+                t.add(f"display (main thread): texture update + scaled copy + present, {renderer}{note}, "
                       f"1280x960 ({label} driver)", entry)
         for name, why in sorted(present_err.items()):
             t.rows.append((f"{name} ({label} driver)", "–", "–", "–", "–", why))
