@@ -1,4 +1,4 @@
-// The render thread's drawing of one frame, on SDL's dummy driver with the software
+// The display's drawing of one frame, on SDL's dummy driver with the software
 // renderer, read back from the window.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-// What the render thread does with a renderer: a streaming texture for the 640x480 frame in
+// What the display does with its renderer: a streaming texture for the 640x480 frame in
 // a layout the renderer takes natively, and the drawing of one frame into the window.
 #pragma once
 
