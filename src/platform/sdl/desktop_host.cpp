@@ -31,6 +31,9 @@
 
 namespace {
 
+std::atomic<bool> gameOver{false};
+std::thread guest;
+
 bool Lost()
 {
     return sdlhost::DisplayLost() || sdlhost::WindowLost();
@@ -62,13 +65,28 @@ void TendDisplay()
         } while (!Lost() && SDL_PollEvent(&event) != 0);
     }
     if (Lost()) {
-        std::fputs(sdlhost::DisplayLost() ? "Tumblox: the display went away\n"
-                                          : "Tumblox: the game's window was taken away\n",
-                   stderr);
+        std::fputs("Tumblox: the game's window was taken away\n", stderr);
         FeedMessage(WM_CLOSE, 0, 0);
         return;
     }
     ShowPointerAsTheGameWants();
+}
+
+// The X connection broke inside an Xlib call on this thread, which must not be returned to:
+// the game ends in its order from here (every call now leaves the display alone), and then
+// the process, with status 1.
+[[noreturn]] void EndWithoutDisplay()
+{
+    std::fputs("Tumblox: the display went away\n", stderr);
+    sdlhost::AnswerCallInProgress(false);
+    FeedMessage(WM_CLOSE, 0, 0);
+    while (!gameOver.load()) {
+        sdlhost::ServeCalls();
+        sdlhost::WaitForCall(std::chrono::milliseconds(10));
+    }
+    guest.join();
+    std::fflush(nullptr);
+    std::_Exit(EXIT_FAILURE);
 }
 
 }  // namespace
@@ -79,15 +97,15 @@ int RunDesktopGame(int (*game)())
 {
     CatchCloseSignals();
     ServeCallsOnThisThread();
-    std::atomic<bool> over{false};
+    WhenDisplayIsLost(EndWithoutDisplay);
     int status = EXIT_FAILURE;
-    std::thread guest([&] {
+    guest = std::thread([&] {
         pthread_setname_np(pthread_self(), "tumblox-game");  // to tell it from the display's
         status = game();
-        over.store(true);
+        gameOver.store(true);
         WakeMainThread();
     });
-    while (!over.load()) TendDisplay();
+    while (!gameOver.load()) TendDisplay();
     guest.join();
     const bool lost = Lost();
     CloseDisplay();

@@ -14,6 +14,7 @@ struct Calls {
     std::condition_variable changed;
     std::optional<std::thread::id> server;        // guarded by lock
     const std::function<bool()>* waiting = nullptr;  // guarded by lock
+    bool inProgress = false;                      // guarded by lock
     std::optional<bool> answer;                   // guarded by lock
     bool woken = false;                           // guarded by lock
 };
@@ -49,11 +50,19 @@ void ServeCalls()
     {
         const std::lock_guard<std::mutex> hold(calls.lock);
         std::swap(call, calls.waiting);
+        calls.inProgress = call != nullptr;
     }
     if (call == nullptr) return;
     const bool answer = (*call)();
+    AnswerCallInProgress(answer);
+}
+
+void AnswerCallInProgress(bool answer)
+{
     {
         const std::lock_guard<std::mutex> hold(calls.lock);
+        if (!calls.inProgress) return;
+        calls.inProgress = false;
         calls.answer = answer;
     }
     calls.changed.notify_all();

@@ -14,6 +14,9 @@ void ServeCallsOnThisThread();
 bool CallOnMainThread(const std::function<bool()>& call);
 // Main thread: runs the call that waits, if one does.
 void ServeCalls();
+// Main thread, from inside a call that will never return (the display broke under it): the
+// game's thread stops waiting for it with this answer.
+void AnswerCallInProgress(bool answer);
 // Main thread: waits until a call arrives, WakeMainThread is called or the time is up.
 void WaitForCall(std::chrono::milliseconds longest);
 void WakeMainThread();

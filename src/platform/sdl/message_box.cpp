@@ -73,6 +73,7 @@ void RunBox(SDL_Window* window, SDL_Surface* picture, const sdlhost::BoxArea& ok
 
 bool ShowBoxHere(const std::string& title, const char* text, unsigned style)
 {
+    if (sdlhost::DisplayLost()) return true;
     sdlhost::BoxPicture drawn = sdlhost::DrawMessageBox(text, (style & MB_ICONHAND) != 0);
     SDL_Surface* picture = SDL_CreateRGBSurfaceWithFormatFrom(drawn.pixels.data(), drawn.width, drawn.height, 32,
                                                                drawn.width * 4, SDL_PIXELFORMAT_RGB888);

@@ -11,6 +11,7 @@ namespace {
 std::atomic<Window> watchedWindow{0};
 std::atomic<bool> windowLost{false};
 std::atomic<bool> displayLost{false};
+void (*endWithoutDisplay)() = nullptr;
 
 // An X request failed. Requests on the game's window fail once the window is gone; others are
 // only reported, since nothing the game draws depends on them.
@@ -33,10 +34,11 @@ int OnConnectionBroken(Display*)
     return 0;
 }
 
-// Instead of Xlib's exit(): the main thread sees the flag when the call returns.
-void KeepRunning(Display*, void*)
+// Instead of Xlib's exit() while the game still runs: the game ends in its order first.
+void EndGameInItsOrder(Display*, void*)
 {
     displayLost.store(true);
+    if (endWithoutDisplay != nullptr) endWithoutDisplay();
 }
 
 }  // namespace
@@ -51,7 +53,12 @@ void WatchX11Window(SDL_Window* window)
     watchedWindow.store(info.info.x11.window);
     XSetErrorHandler(OnRequestFailed);
     XSetIOErrorHandler(OnConnectionBroken);
-    XSetIOErrorExitHandler(info.info.x11.display, KeepRunning, nullptr);
+    XSetIOErrorExitHandler(info.info.x11.display, EndGameInItsOrder, nullptr);
+}
+
+void WhenDisplayIsLost(void (*end)())
+{
+    endWithoutDisplay = end;
 }
 
 bool WindowLost()

@@ -10,6 +10,9 @@ namespace sdlhost {
 
 // Watches the X display the window is on (nothing on other video drivers).
 void WatchX11Window(SDL_Window* window);
+// What ends the game once the connection broke. It is called from inside the Xlib call that
+// noticed, and must never return there: Xlib's waits would wait for good.
+void WhenDisplayIsLost(void (*end)());
 // Main thread: the window is gone (an X request on it failed), or the connection broke.
 bool WindowLost();
 bool DisplayLost();
