@@ -115,9 +115,10 @@ pace)
     # The status line gives the piece's row and the ticks since it last fell a row. A tick is
     # 10 ms; the time the game's thread was kept waiting for a core may lengthen it (a loaded
     # machine's pace, not the game's), and the wait lets no tick be shorter.
-    reading() {
+    reading() {  # timed at the middle of the screenshot
+        local before=$(date +%s%N)
         shot "$work/screen.png"
-        echo "$(date +%s%N) $(cut -d' ' -f2 "$game_thread/schedstat") $("$here/screen_text.py" status "$work/screen.png" $kScale 0 $kBar)"
+        echo "$(((before + $(date +%s%N)) / 2)) $(cut -d' ' -f2 "$game_thread/schedstat") $("$here/screen_text.py" status "$work/screen.png" $kScale 0 $kBar)"
     }
     sleep 4  # the intro is over
     read -r start_ns start_waited start_row start_ticks < <(reading)
