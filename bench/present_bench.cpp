@@ -1,6 +1,6 @@
 // The real backend's present: the call on the game's thread, which only hands the frame to
-// the render thread, and the render thread's own work for one frame (texture update, scaled
-// copy, present) with each renderer SDL offers, in a 1280x960 window. Runs on whatever video
+// the display, and the display's own work for one frame on the main thread (texture update,
+// scaled copy, present) with each renderer SDL offers, in a 1280x960 window. Runs on whatever video
 // driver SDL_VIDEODRIVER names: offscreen for a machine without a display, x11 under Xvfb.
 #include <SDL.h>
 
@@ -35,10 +35,9 @@ bool VideoUp()
     return up;
 }
 
-// The game's display as the game brings it up (window and render thread), for one run of the
-// present. It goes again before the run ends: SDL's windows are not to be made or dropped on
-// one thread while another draws, so the render thread must be gone when the next benchmark
-// makes its own window.
+// The game's display as the game brings it up (window and renderer), for one run of the
+// present. It goes again before the run ends, so the next benchmark makes its own window on
+// a clean screen.
 void GameThreadPresent(benchmark::State& state)
 {
     const bool up = VideoUp() && host::TakeOverScreen() && host::SetScreenMode(640, 480);
@@ -83,7 +82,7 @@ private:
     sdlhost::FrameTexture texture_;
 };
 
-void RenderThreadFrame(benchmark::State& state, int driver)
+void DisplayFrame(benchmark::State& state, int driver)
 {
     if (!Expect(state, VideoUp(), "no display: name a video driver in SDL_VIDEODRIVER (offscreen, x11)")) return;
     RenderTarget target(driver);
@@ -103,7 +102,7 @@ const int renderers = [] {
     for (int driver = 0; driver < SDL_GetNumRenderDrivers(); ++driver) {
         SDL_RendererInfo info;
         if (SDL_GetRenderDriverInfo(driver, &info) != 0) continue;
-        benchmark::RegisterBenchmark(("RenderThreadFrame/" + std::string(info.name)).c_str(), RenderThreadFrame, driver)
+        benchmark::RegisterBenchmark(("DisplayFrame/" + std::string(info.name)).c_str(), DisplayFrame, driver)
             ->UseRealTime();
     }
     return SDL_GetNumRenderDrivers();

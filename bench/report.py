@@ -131,12 +131,12 @@ def build_table(results):
             continue
         t.add(f"`host::PresentFrame` on the game thread ({label} driver)", present.get("GameThreadPresent/real_time"),
               goal=0.1, advice="the present copies the frame into the mailbox and swaps under a lock; "
-                               "on a loaded machine the game thread is descheduled while the render thread runs")
+                               "on a loaded machine the game thread is descheduled while the display draws")
         for name, entry in sorted(present.items()):
-            if name.startswith("RenderThreadFrame/"):
+            if name.startswith("DisplayFrame/"):
                 renderer = name.split("/")[1]
                 note = ", XRGB8888 texture" if entry.get("converts") else ", RGB565 texture"
-                t.add(f"render thread: texture update + scaled copy + present, {renderer}{note}, "
+                t.add(f"display (main thread): texture update + scaled copy + present, {renderer}{note}, "
                       f"1280x960 ({label} driver)", entry)
         for name, why in sorted(present_err.items()):
             t.rows.append((f"{name} ({label} driver)", "–", "–", "–", "–", why))
@@ -184,10 +184,12 @@ def main():
         text += ["## Goals missed", ""]
         text += [f"- {what}: {verdict}. What it would take: {advice}." for what, verdict, advice in table.missed]
         text.append("")
-    notes = os.path.join(os.path.dirname(os.path.abspath(__file__)), "NOTES.md")
-    if os.path.exists(notes):
-        with open(notes) as f:
-            text += [f.read().rstrip(), ""]
+    # Hand-kept sections: the notes, and the desktop game's figures from its own runs.
+    for kept in ("NOTES.md", "desktop.md"):
+        path = os.path.join(os.path.dirname(os.path.abspath(__file__)), kept)
+        if os.path.exists(path):
+            with open(path) as f:
+                text += [f.read().rstrip(), ""]
     if robustness:
         text += ["## Robustness", ""]
         if os.path.exists(robustness):

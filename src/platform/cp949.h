@@ -14,6 +14,8 @@ constexpr int kGlyphHeight = 16;
 struct Glyph {
     int width;  // 8 or 16
     const std::uint8_t* rows;
+
+    bool Inked(int row, int column) const { return (rows[row * (width / 8) + column / 8] >> (7 - column % 8)) & 1; }
 };
 
 // The character at the start of `text` (`length` bytes, at least 1): its picture, its code

@@ -50,9 +50,7 @@ void FeedReleaseAll()
 
 void FeedMouseMotion(int dx, int dy)
 {
-    const POINT at = inputstate::Cursor();
-    if (inputstate::PlaceCursor(static_cast<long long>(at.x) + dx, static_cast<long long>(at.y) + dy))
-        PostMouseMove();
+    if (inputstate::MoveCursor(dx, dy)) PostMouseMove();
 }
 
 void FeedCursorPosition(int x, int y)

@@ -32,15 +32,12 @@ COLORREF ShownColour(std::uint16_t pixel)
 void DrawGlyph(IDirectDrawSurface& surface, int left, int top, const cp949::Glyph& glyph, int bkMode,
                std::uint16_t ink, std::uint16_t paper)
 {
-    const int bytesPerRow = glyph.width / 8;
     const int firstRow = std::max(0, -top), lastRow = std::min(cp949::kGlyphHeight, surface.Height() - top);
     const int firstColumn = std::max(0, -left), lastColumn = std::min(glyph.width, surface.Width() - left);
     for (int row = firstRow; row < lastRow; ++row) {
         std::uint16_t* out = surface.Pixels() + static_cast<std::size_t>(top + row) * surface.Width() + left;
-        const std::uint8_t* bits = glyph.rows + row * bytesPerRow;
         for (int column = firstColumn; column < lastColumn; ++column) {
-            const bool inked = (bits[column / 8] >> (7 - column % 8)) & 1;
-            if (inked)
+            if (glyph.Inked(row, column))
                 out[column] = ink;
             else if (bkMode == OPAQUE)
                 out[column] = paper;

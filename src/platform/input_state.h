@@ -1,5 +1,6 @@
-// What the keys, buttons and the virtual cursor are doing, as GetAsyncKeyState and
-// GetCursorPos report it. The backend changes it through feed.h.
+// What the keys, buttons, the virtual cursor and the pointer's visibility are doing, as
+// GetAsyncKeyState, GetCursorPos and ShowCursor see them. The backend changes them through
+// feed.h, on its own thread while the game reads them, so every call is thread-safe.
 #pragma once
 
 #include "platform/win32.h"
@@ -17,7 +18,12 @@ bool KeyDown(int virtualKey);
 SHORT QueryKey(int virtualKey);
 
 POINT Cursor();
-// Moves the cursor, clamped to the screen; true when it moved.
+// Moves the cursor to a place, or by a step, clamped to the screen; true when it moved.
 bool PlaceCursor(long long x, long long y);
+bool MoveCursor(int dx, int dy);
+
+// Whether the game wants the pointer shown over its window (its ShowCursor count).
+void SetPointerShown(bool shown);
+bool PointerShown();
 
 }  // namespace inputstate

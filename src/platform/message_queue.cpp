@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <deque>
+#include <mutex>
 
 namespace messagequeue {
 namespace {
 
-std::deque<MSG> queue;
+std::mutex lock;
+std::deque<MSG> posted;  // guarded by lock
+std::deque<MSG> input;   // guarded by lock
 
 bool IsInput(UINT message)
 {
@@ -32,11 +35,14 @@ bool Stays(UINT message)
 // Makes room for one more message, giving up the oldest that may go; false when none may.
 bool MakeRoom(UINT incoming)
 {
-    auto victim = std::find_if(queue.begin(), queue.end(), [](const MSG& m) { return IsInput(m.message); });
-    if (victim == queue.end() && !IsInput(incoming))
-        victim = std::find_if(queue.begin(), queue.end(), [](const MSG& m) { return !Stays(m.message); });
-    if (victim == queue.end()) return false;
-    queue.erase(victim);
+    if (!input.empty()) {
+        input.pop_front();
+        return true;
+    }
+    if (IsInput(incoming)) return false;
+    const auto victim = std::find_if(posted.begin(), posted.end(), [](const MSG& m) { return !Stays(m.message); });
+    if (victim == posted.end()) return false;
+    posted.erase(victim);
     return true;
 }
 
@@ -44,31 +50,29 @@ bool MakeRoom(UINT incoming)
 
 bool Post(const MSG& message)
 {
+    const std::lock_guard<std::mutex> hold(lock);
     if (message.message == WM_MOUSEMOVE) {
-        auto pending = std::find_if(queue.begin(), queue.end(), [&](const MSG& m) {
+        auto pending = std::find_if(input.begin(), input.end(), [&](const MSG& m) {
             return m.message == WM_MOUSEMOVE && m.hwnd == message.hwnd;
         });
-        if (pending != queue.end()) {
+        if (pending != input.end()) {
             *pending = message;
             return true;
         }
     }
-    if (queue.size() >= kLimit && !MakeRoom(message.message)) return false;
-    queue.push_back(message);
+    if (posted.size() + input.size() >= kLimit && !MakeRoom(message.message)) return false;
+    (IsInput(message.message) ? input : posted).push_back(message);
     return true;
 }
 
 bool Peek(MSG* message, bool remove)
 {
-    if (queue.empty()) return false;
-    *message = queue.front();
-    if (remove) queue.pop_front();
+    const std::lock_guard<std::mutex> hold(lock);
+    std::deque<MSG>& first = posted.empty() ? input : posted;
+    if (first.empty()) return false;
+    *message = first.front();
+    if (remove) first.pop_front();
     return true;
-}
-
-std::size_t Waiting()
-{
-    return queue.size();
 }
 
 }  // namespace messagequeue

@@ -140,6 +140,7 @@ int MessageBoxA(HWND, LPCSTR text, LPCSTR caption, UINT type)
 int ShowCursor(BOOL show)
 {
     cursorShowCount += show ? 1 : -1;
+    inputstate::SetPointerShown(cursorShowCount >= 0);
     return cursorShowCount;
 }
 

@@ -141,3 +141,6 @@ BOOL SetCursorPos(int x, int y);
 SHORT GetAsyncKeyState(int virtualKey);
 
 BOOL SetRect(RECT* rect, int left, int top, int right, int bottom);
+
+// The program's entry, which the platform's start-up calls.
+int WinMain(HINSTANCE instance, HINSTANCE previousInstance, LPSTR commandLine, int showCommand);

@@ -79,6 +79,23 @@ TEST(MessageQueue, MouseMovesCoalesceAndTheNewestPositionWins)
     EXPECT_EQ(all[1].wParam, static_cast<WPARAM>(VK_ESCAPE));
 }
 
+// Like the platform's queue: posted messages before input, each kind in the order it came.
+TEST(MessageQueue, PostedMessagesComeBeforeInputEachInItsOrder)
+{
+    const std::vector<std::pair<std::vector<UINT>, std::vector<UINT>>> cases = {
+        {{WM_KEYDOWN, WM_CLOSE}, {WM_CLOSE, WM_KEYDOWN}},
+        {{WM_LBUTTONDOWN, WM_USER, WM_LBUTTONUP, WM_QUIT}, {WM_USER, WM_QUIT, WM_LBUTTONDOWN, WM_LBUTTONUP}},
+        {{WM_RBUTTONDOWN, WM_KEYUP, WM_MOUSEMOVE, WM_RBUTTONUP}, {WM_RBUTTONDOWN, WM_KEYUP, WM_MOUSEMOVE, WM_RBUTTONUP}},
+        {{WM_USER + 1, WM_KEYDOWN, WM_CLOSE, WM_USER + 2}, {WM_USER + 1, WM_CLOSE, WM_USER + 2, WM_KEYDOWN}},
+    };
+    for (const auto& [posted, expected] : cases) {
+        for (UINT message : posted) PostMessageA(nullptr, message, 0, 0);
+        std::vector<UINT> taken;
+        for (const MSG& msg : TakeAll()) taken.push_back(msg.message);
+        EXPECT_EQ(taken, expected);
+    }
+}
+
 TEST(MessageQueue, AFloodOfInputIsBoundedAndNeverEvictsAClose)
 {
     FeedMessage(WM_CLOSE, 0, 0);
@@ -89,8 +106,8 @@ TEST(MessageQueue, AFloodOfInputIsBoundedAndNeverEvictsAClose)
     PostQuitMessage(2);
     const std::vector<MSG> all = TakeAll();
     ASSERT_EQ(all.size(), 256u);
-    EXPECT_EQ(all.front().message, WM_CLOSE);
-    EXPECT_EQ(all.back().message, WM_QUIT);
+    EXPECT_EQ(all[0].message, WM_CLOSE);
+    EXPECT_EQ(all[1].message, WM_QUIT);
     // The oldest input gave way: the keys left are the newest, still alternating.
     std::vector<UINT> keys;
     int moves = 0;

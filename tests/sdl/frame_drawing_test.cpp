@@ -1,4 +1,4 @@
-// The render thread's drawing of one frame, on SDL's dummy driver with the software
+// The display's drawing of one frame, on SDL's dummy driver with the software
 // renderer, read back from the window.
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ TEST(FrameDrawing, EachPixelIsATwoByTwoBlockBetweenBlackBars)
     ASSERT_NE(window, nullptr) << SDL_GetError();
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     ASSERT_NE(renderer, nullptr) << SDL_GetError();
-    const FrameTexture texture = MakeFrameTexture(renderer, window);
+    FrameTexture texture = MakeFrameTexture(renderer, window);
     ASSERT_NE(texture.texture, nullptr) << SDL_GetError();
 
     std::vector<std::uint16_t> frame(kFramePixels);  // every pixel unlike its neighbours

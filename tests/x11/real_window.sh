@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # The game in a real X window (Xvfb, 1280x1024, so the picture is scaled 2x between 32-pixel
 # bars), run from the data folder:
-#   real_window.sh layout|pace|no_display|close_request TUMBLOX HEADLESS CLOSE_REQUEST
-#   layout         walls, logo and panel sit where the headless game draws them, also after
-#                  Alt+Enter to a window and back; Escape ends it
-#   pace           with the software renderer the first piece falls a row every ~0.52 s
-#   no_display     without any display: the message on stderr, a non-zero exit, at once
-#   close_request  the window manager's close request ends the game with status 0
+#   real_window.sh CHECK TUMBLOX HEADLESS X11_CLOSE_REQUEST
+#   layout          walls, logo and panel sit where the headless game draws them, also after
+#                   Alt+Enter to a window and back; Escape ends it
+#   pace            a tick the game counts (51 to a row of gravity, read off its status line)
+#                   takes 10 ms, plus at most the time its thread was kept waiting for a core
+#   no_display      without any display: the message on stderr, a non-zero exit, at once
+#   close_request   the window manager's close request ends the game with status 0
+#   stress[_openbox] 20 s and at least 300 each of Alt+Enter, resizes and pointer moves, without
+#                   or with a window manager: the game lives on and Escape ends it with 0
+#   window_destroyed another client destroys the window: status 1 within 2 s
+#   missing_file    a box shows the missing file's line in Unifont glyphs; Enter: status 1
+#   quit_after_clicks SIGTERM behind 400 queued clicks ends the game within 0.5 s
 set -euo pipefail
 check=$1 game=$2 headless=$3 close_request=$4
+here=$(dirname "$0")
 work=$(mktemp -d)
 pid=''
 trap '[ -z "$pid" ] || kill -9 "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -38,37 +45,31 @@ fi
 start_game() {
     env SDL_AUDIODRIVER=dummy "$@" "$game" 2>"$work/stderr" &
     pid=$!
+    wait_window "$kTitle"
+}
+
+wait_window() {
     for _ in $(seq 100); do
-        window=$(xdotool search --name "^$kTitle\$" 2>/dev/null | head -1) && [ -n "$window" ] && return 0
+        window=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [ -n "$window" ] && return 0
         kill -0 "$pid" 2>/dev/null || fail "the game ended before its window appeared"
         sleep 0.1
     done
-    fail "no window titled '$kTitle' within 10 s"
+    fail "no window titled '$1' within 10 s"
 }
 
-# Waits for the game to end by itself; its exit status, or a failure after 10 s.
+# Waits for the game to end by itself (at most $1 s, 10 by default): its exit status, and
+# the milliseconds it took.
 wait_exit() {
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || { status=0; wait "$pid" || status=$?; pid=''; return 0; }
-        sleep 0.1
+    local asked=$(date +%s%N)
+    for _ in $(seq $((${1:-10} * 50))); do
+        kill -0 "$pid" 2>/dev/null || { took=$((($(date +%s%N) - asked) / 1000000)) status=0 && wait "$pid" || status=$?; pid=''; return 0; }
+        sleep 0.02
     done
     kill -9 "$pid"
-    fail "the game was still running 10 s after it was asked to end"
+    fail "the game was still running ${1:-10} s after it was asked to end"
 }
 
 shot() { import -window root "$1"; }
-
-# The first well row (0-23) that the falling piece covers, from a screenshot: the brightest
-# pixels inside the well are the piece's (the empty well is the dimmed background).
-piece_row() {
-    local box
-    box=$(convert "$1" -crop $((288 * kScale))x$((384 * kScale))+$((64 * kScale))+$((kBar + 40 * kScale)) +repage \
-        -channel RGB -threshold 45% +channel -format '%@' info: 2>/dev/null)
-    case "$box" in
-    0x0*) echo -1 ;;  # nothing bright: no piece in the well
-    *) local top=${box##*+}; echo $(((top / kScale + 8) / 16)) ;;
-    esac
-}
 
 # The shown picture's walls, logo and panel (frame pixels; the well's inside and the status line
 # change from tick to tick) against the headless frame, and black bars above and below.
@@ -110,32 +111,77 @@ layout)
     ;;
 pace)
     start_game SDL_RENDER_DRIVER=software
-    # Screenshots of the first piece's fall, each timed at its middle.
-    first_time='' first_row='' last_time='' last_row=''
-    for _ in $(seq 60); do
-        before=$(date +%s%N)
+    game_thread=$(grep -l '^tumblox-game$' /proc/$pid/task/*/comm | head -1 | xargs dirname)
+    # The status line gives the piece's row and the ticks since it last fell a row. A tick is
+    # 10 ms; the time the game's thread was kept waiting for a core may lengthen it (a loaded
+    # machine's pace, not the game's), and the wait lets no tick be shorter.
+    reading() {  # timed at the middle of the screenshot
+        local before=$(date +%s%N)
         shot "$work/screen.png"
-        after=$(date +%s%N)
-        row=$(piece_row "$work/screen.png")
-        at=$(((before + after) / 2000000))
-        if [ -n "$last_row" ] && [ "$row" -lt "$last_row" ]; then break; fi  # the next piece
-        if [ "$row" -ge 1 ] && [ "$row" -le 20 ]; then
-            [ -n "$first_row" ] || { first_time=$at; first_row=$row; }
-            last_time=$at last_row=$row
-        fi
-        [ -z "$first_time" ] || [ $((at - first_time)) -lt 4000 ] || break
-        sleep 0.25
-    done
-    [ -n "$first_row" ] || fail "no falling piece seen in the well"
-    elapsed=$((last_time - first_time))
-    [ "$elapsed" -ge 3000 ] || fail "the piece was seen falling for only $elapsed ms"
-    fallen=$((last_row - first_row))
-    expected=$(((elapsed + 260) / 520))  # 51 ticks of 10 ms and a frame, nearest row
-    echo "pace: $fallen rows in $elapsed ms (headless pace: $expected)"
-    [ $((fallen - expected)) -le 1 ] && [ $((expected - fallen)) -le 1 ] ||
-        fail "the piece fell $fallen rows in $elapsed ms; the headless pace gives $expected"
+        echo "$(((before + $(date +%s%N)) / 2)) $(cut -d' ' -f2 "$game_thread/schedstat") $("$here/screen_text.py" status "$work/screen.png" $kScale 0 $kBar)"
+    }
+    sleep 4  # the intro is over
+    read -r start_ns start_waited start_row start_ticks < <(reading)
+    sleep 4
+    read -r end_ns end_waited end_row end_ticks < <(reading)
+    rows=$((end_row - start_row))
+    ticks=$((rows * 51 + end_ticks - start_ticks))
+    [ "$rows" -ge 4 ] && [ "$ticks" -gt 0 ] || fail "the piece fell $rows rows in 4 s (rows $start_row to $end_row)"
+    tick_us=$(((end_ns - start_ns) / 1000 / ticks))
+    waited_us=$(((end_waited - start_waited) / 1000 / ticks))
+    echo "pace: $rows rows in $ticks ticks, $tick_us us a tick, of which up to $waited_us us waiting for a core"
+    [ "$tick_us" -ge 9800 ] && [ "$tick_us" -le $((10300 + waited_us)) ] || fail "a tick took $tick_us us; the game's is 10 ms"
     xdotool key --window "$window" Escape
     wait_exit
+    ;;
+stress | stress_openbox)
+    [ "$check" = stress ] || { openbox >/dev/null 2>&1 & sleep 1; }
+    start_game
+    sleep 1
+    moves=0 until=$(($(date +%s) + 20))
+    while [ "$(date +%s)" -lt "$until" ] || [ "$moves" -lt 300 ]; do
+        xdotool key --window "$window" alt+Return windowsize "$window" $((320 + RANDOM % 960)) $((240 + RANDOM % 780)) \
+            mousemove --window "$window" $((RANDOM % 1280)) $((RANDOM % 1024)) 2>/dev/null
+        kill -0 "$pid" 2>/dev/null || fail "the game ended after $moves toggles and resizes"
+        moves=$((moves + 1)) && sleep 0.03
+    done
+    xdotool key --window "$window" Escape
+    wait_exit 60
+    [ "$status" = 0 ] || fail "after $moves toggles and resizes Escape ended the game with status $status"
+    echo "$check: $moves toggles, resizes and moves; Escape: exit status 0 after $took ms"
+    ;;
+window_destroyed)
+    start_game
+    sleep 1
+    xdotool windowclose "$window"  # XDestroyWindow from another client
+    wait_exit 2
+    [ "$status" = 1 ] || fail "the game lost its window and ended with status $status"
+    grep -q '^Tumblox: the game.s window was taken away$' "$work/stderr" || fail "no line on stderr says why"
+    echo "window destroyed: exit status 1 after $took ms"
+    ;;
+missing_file)
+    mkdir "$work/run" && cp -- * "$work/run/" && rm "$work/run/Logo.QSF" && cd "$work/run"
+    env SDL_AUDIODRIVER=dummy "$game" 2>"$work/stderr" &
+    pid=$!
+    wait_window Blokfal
+    sleep 0.5
+    import -window "$window" "$work/box.png"
+    line=$(sed -n 's/^Blokfal: //p' "$work/stderr")
+    [ -n "$line" ] || fail "no copy of the box on stderr"
+    "$here/screen_text.py" find "$work/box.png" "$line" || fail "the box does not show '$line' in Unifont glyphs"
+    xdotool key --window "$window" Return 2>/dev/null || true  # the key's release finds no box
+    wait_exit
+    [ "$status" = 1 ] || fail "after the box the game ended with status $status"
+    echo "missing file: the box reads '$line'; Enter: exit status 1"
+    ;;
+quit_after_clicks)
+    start_game
+    sleep 2
+    xdotool mousemove --window "$window" 640 512 click --repeat 400 --delay 0 1
+    kill -TERM "$pid"
+    wait_exit
+    [ "$status" = 0 ] && [ "$took" -le 500 ] || fail "SIGTERM behind 400 clicks: status $status after $took ms"
+    echo "SIGTERM behind 400 clicks: exit status $status after $took ms"
     ;;
 close_request)
     start_game
@@ -143,7 +189,7 @@ close_request)
     "$close_request" "$window"
     wait_exit
     [ "$status" = 0 ] || fail "the close request ended the game with status $status"
-    echo "close request: exit status 0"
+    echo "close request: exit status 0 after $took ms"
     ;;
 *)
     echo "unknown check $check" >&2

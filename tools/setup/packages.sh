@@ -5,7 +5,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev libsdl2-mixer-dev l
 # The browser build, and the real browser its tests drive.
 WEB_PACKAGES=(emscripten node-acorn chromium python3-websocket)
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth
-               xdotool x11-utils imagemagick mpg123 sox valgrind desktop-file-utils
+               xdotool x11-utils openbox imagemagick mpg123 sox valgrind desktop-file-utils
                "${WEB_PACKAGES[@]}")
 
 install_packages() {

@@ -1,11 +1,8 @@
-// Input from the desktop, pumped on the window's thread whenever the game peeks at its
-// messages: the mouse in relative mode while the window has the focus, the game's three keys
-// and two buttons, and every way of asking the game to close (window close, Alt+F4, SIGINT,
-// SIGTERM) as the WM_CLOSE the game handles in its own order.
-#include <SDL.h>
-
-#include <atomic>
-#include <csignal>
+// Input from the desktop, dispatched on the main thread as it arrives: the mouse in relative
+// mode while the window has the focus, the game's three keys and two buttons, Alt+Enter, and
+// every way of asking the game to close (window close, Alt+F4) as the WM_CLOSE the game
+// handles in its own order.
+#include "platform/sdl/events.h"
 
 #include "platform/feed.h"
 #include "platform/host.h"
@@ -14,22 +11,7 @@
 
 namespace {
 
-std::atomic<bool> closeSignalled{false};
 sdlhost::MouseMotion mouseMotion;
-
-extern "C" void OnCloseSignal(int signalNumber)
-{
-    closeSignalled.store(true);
-    // A second signal ends the process at once, for a game that no longer pumps.
-    std::signal(signalNumber, SIG_DFL);
-}
-
-// Installed before main: the game may be stopped from the terminal at any time.
-[[maybe_unused]] const bool signalsCaught = [] {
-    std::signal(SIGINT, OnCloseSignal);
-    std::signal(SIGTERM, OnCloseSignal);
-    return true;
-}();
 
 int VirtualKeyOf(SDL_Keycode key)
 {
@@ -122,6 +104,10 @@ void OnWindowEvent(const SDL_WindowEvent& window)
     }
 }
 
+}  // namespace
+
+namespace sdlhost {
+
 void Dispatch(const SDL_Event& event)
 {
     switch (event.type) {
@@ -147,22 +133,11 @@ void Dispatch(const SDL_Event& event)
     }
 }
 
-}  // namespace
+}  // namespace sdlhost
 
 namespace host {
 
-void PumpEvents()
-{
-    if (closeSignalled.exchange(false)) {
-        FeedMessage(WM_CLOSE, 0, 0);
-    }
-    if (sdlhost::GameWindow() == nullptr) {
-        return;
-    }
-    SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) {
-        Dispatch(event);
-    }
-}
+// The main thread feeds input as it arrives: nothing is left to fetch from the game's thread.
+void PumpEvents() {}
 
 }  // namespace host

@@ -48,6 +48,7 @@ FrameTexture MakeFrameTexture(SDL_Renderer* renderer, SDL_Window* window)
     SDL_GetRendererInfo(renderer, &info);
     const bool software = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     FrameTexture made;
+    made.keepsBars = software;
     made.layout = ChooseTextureLayout(software, ListsFormat(info, SDL_PIXELFORMAT_RGB565),
                                       SDL_GetWindowPixelFormat(window) == SDL_PIXELFORMAT_RGB565);
     const Uint32 format = made.layout == TextureLayout::Rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
@@ -59,7 +60,7 @@ FrameTexture MakeFrameTexture(SDL_Renderer* renderer, SDL_Window* window)
     return made;
 }
 
-void DrawFrame(SDL_Renderer* renderer, const FrameTexture& texture, const std::uint16_t* frame)
+void DrawFrame(SDL_Renderer* renderer, FrameTexture& texture, const std::uint16_t* frame)
 {
     FillTexture(texture, frame);
     int outputWidth = 0;
@@ -67,8 +68,12 @@ void DrawFrame(SDL_Renderer* renderer, const FrameTexture& texture, const std::u
     SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
     const FitRect fit = FitFrame(outputWidth, outputHeight);
     const SDL_Rect target{fit.x, fit.y, fit.width, fit.height};
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
+    if (!texture.keepsBars || outputWidth != texture.barsWidth || outputHeight != texture.barsHeight) {
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+        texture.barsWidth = outputWidth;
+        texture.barsHeight = outputHeight;
+    }
     SDL_RenderCopy(renderer, texture.texture, nullptr, &target);
     SDL_RenderPresent(renderer);
 }

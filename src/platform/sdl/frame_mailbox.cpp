@@ -10,36 +10,18 @@ FrameMailbox::FrameMailbox() : filling_(kFramePixels), newest_(kFramePixels) {}
 void FrameMailbox::Post(const std::uint16_t* pixels)
 {
     std::memcpy(filling_.data(), pixels, kFramePixels * sizeof(std::uint16_t));
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        if (closed_) {
-            return;
-        }
-        std::swap(filling_, newest_);
-        fresh_ = true;
-    }
-    posted_.notify_one();
+    const std::lock_guard<std::mutex> hold(lock_);
+    std::swap(filling_, newest_);
+    fresh_ = true;
 }
 
-bool FrameMailbox::Take(std::vector<std::uint16_t>& frame)
+bool FrameMailbox::TakeFresh(std::vector<std::uint16_t>& frame)
 {
-    std::unique_lock<std::mutex> hold(lock_);
-    posted_.wait(hold, [this] { return fresh_ || closed_; });
-    if (closed_) {
-        return false;
-    }
+    const std::lock_guard<std::mutex> hold(lock_);
+    if (!fresh_) return false;
     std::swap(frame, newest_);
     fresh_ = false;
     return true;
-}
-
-void FrameMailbox::Close()
-{
-    {
-        std::lock_guard<std::mutex> hold(lock_);
-        closed_ = true;
-    }
-    posted_.notify_all();
 }
 
 }  // namespace sdlhost

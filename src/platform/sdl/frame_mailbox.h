@@ -1,10 +1,9 @@
-// The one slot between the game's present and the render thread. The game copies each
-// finished frame in and goes on at once; the render thread takes the newest one whenever it
-// is free. A frame that was overwritten before the render thread got to it is never shown,
+// The one slot between the game's present and the main thread's drawing. The game copies
+// each finished frame in and goes on at once; the main thread takes the newest one when the
+// screen is ready for it. A frame that was overwritten before it was taken is never shown,
 // like a frame the display was too busy to take.
 #pragma once
 
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -22,19 +21,15 @@ public:
 
     // Game thread: copies a 640x480 frame in; waits for nothing but a pointer swap.
     void Post(const std::uint16_t* pixels);
-    // Render thread: waits for a frame newer than the last one taken, and swaps it into
-    // `frame` (which must hold kFramePixels). False once the mailbox is closed.
-    bool Take(std::vector<std::uint16_t>& frame);
-    // Wakes the render thread for good; later posts are dropped.
-    void Close();
+    // Main thread: swaps a frame newer than the last one taken into `frame` (which must hold
+    // kFramePixels); false, and `frame` untouched, when none is newer.
+    bool TakeFresh(std::vector<std::uint16_t>& frame);
 
 private:
     std::vector<std::uint16_t> filling_;  // the game thread's own buffer
     std::mutex lock_;
-    std::condition_variable posted_;
     std::vector<std::uint16_t> newest_;  // guarded by lock_
-    bool fresh_ = false;
-    bool closed_ = false;
+    bool fresh_ = false;                 // guarded by lock_
 };
 
 }  // namespace sdlhost

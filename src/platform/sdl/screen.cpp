@@ -1,37 +1,40 @@
 // The display side of the real backend: SDL's video, the one window in desktop full screen,
-// and the render thread that shows what the game presents.
+// its renderer, and the frames the game presents. The game's thread reaches the window only
+// through calls the main thread runs for it.
 #include "platform/sdl/screen.h"
 
+#include <algorithm>
 #include <atomic>
-#include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/host.h"
-#include "platform/sdl/display_lost.h"
+#include "platform/sdl/frame_drawing.h"
 #include "platform/sdl/frame_fit.h"
-#include "platform/sdl/render_thread.h"
+#include "platform/sdl/frame_mailbox.h"
+#include "platform/sdl/main_thread_calls.h"
+#include "platform/sdl/renderer_choice.h"
+#include "platform/sdl/x11_watch.h"
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 constexpr const char* kWindowTitle = "Tumblox By Quellin";
 
 struct Screen {
-    bool videoUp = false;
-    bool displayMissing = false;
+    std::atomic<bool> videoUp{false};
+    sdlhost::RendererChoice renderer{-1, true};
     SDL_Window* window = nullptr;
-    std::unique_ptr<sdlhost::RenderThread> render;
-
-    // The render thread is joined before the window goes, also when the process just ends.
-    ~Screen()
-    {
-        host::RestoreScreenMode();
-        if (videoUp) {
-            SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        }
-    }
+    SDL_Renderer* drawing = nullptr;
+    sdlhost::FrameTexture texture;
+    sdlhost::FrameMailbox mailbox;
+    std::vector<std::uint16_t> frame = std::vector<std::uint16_t>(sdlhost::kFramePixels);
+    Clock::duration interval{};
+    Clock::time_point nextDraw{};
 };
 
 Screen screen;
@@ -61,108 +64,8 @@ bool NamedInVideoDriverHint(const char* driver)
     return false;
 }
 
-// Window events that SDL's renderer would act on from this thread, while the render thread
-// owns the renderer. They are kept from it; a size change reaches the render thread as a count.
-int KeepWindowEventsFromRenderer(void*, SDL_Event* event)
+bool OpenVideoHere()
 {
-    if (event->type != SDL_WINDOWEVENT) {
-        return 1;
-    }
-    switch (event->window.event) {
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
-        if (screen.render != nullptr) {
-            screen.render->WindowResized();
-        }
-        return 0;
-    case SDL_WINDOWEVENT_RESIZED:
-    case SDL_WINDOWEVENT_SHOWN:
-    case SDL_WINDOWEVENT_HIDDEN:
-    case SDL_WINDOWEVENT_MINIMIZED:
-    case SDL_WINDOWEVENT_MAXIMIZED:
-    case SDL_WINDOWEVENT_RESTORED:
-        return 0;
-    default:
-        return 1;
-    }
-}
-
-SDL_Window* CreateFullScreenWindow()
-{
-    // Created at the desktop's size: without a window manager a full-screen-desktop window
-    // made smaller keeps its small X window and the rest of the screen stays bare.
-    SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
-        desktop.w = sdlhost::kFrameWidth;
-        desktop.h = sdlhost::kFrameHeight;
-    }
-    const Uint32 flags = SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
-    // OpenGL from the start, so that the render thread's GL renderer never rebuilds the window.
-    SDL_Window* window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, desktop.w,
-                                          desktop.h, flags | SDL_WINDOW_OPENGL);
-    if (window == nullptr) {
-        window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, desktop.w, desktop.h,
-                                  flags);
-    }
-    return window;
-}
-
-}  // namespace
-
-namespace sdlhost {
-
-SDL_Window* GameWindow()
-{
-    return screen.window;
-}
-
-bool DisplayMissing()
-{
-    return !screen.videoUp;
-}
-
-void ToggleFullScreen()
-{
-    if (screen.window == nullptr) {
-        return;
-    }
-    if ((SDL_GetWindowFlags(screen.window) & SDL_WINDOW_FULLSCREEN) != 0) {
-        SDL_SetWindowFullscreen(screen.window, 0);
-        SDL_DisplayMode desktop{};
-        SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(screen.window), &desktop);
-        const WindowSize size = WindowedSize(desktop.w, desktop.h);
-        SDL_SetWindowSize(screen.window, size.width, size.height);
-        SDL_SetWindowPosition(screen.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    } else {
-        // As at the start: without a window manager the window must already cover the screen.
-        SDL_Rect bounds{};
-        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(screen.window), &bounds) == 0) {
-            SDL_SetWindowPosition(screen.window, bounds.x, bounds.y);
-            SDL_SetWindowSize(screen.window, bounds.w, bounds.h);
-        }
-        SDL_SetWindowFullscreen(screen.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    }
-}
-
-double WindowUnitsPerPixel()
-{
-    if (screen.window == nullptr) {
-        return 1.0;
-    }
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(screen.window, &width, &height);
-    return FitScale(width, height);
-}
-
-}  // namespace sdlhost
-
-namespace host {
-
-bool OpenVideo()
-{
-    if (screen.videoUp) {
-        return true;
-    }
     // The software renderer draws straight into the X server's picture, not through GL.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
@@ -179,17 +82,29 @@ bool OpenVideo()
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }
-    if (std::strcmp(driver, "x11") == 0) {
-        sdlhost::EndWhenDisplayIsLost();
-    }
-    SDL_SetEventFilter(KeepWindowEventsFromRenderer, nullptr);
-    screen.videoUp = true;
+    screen.renderer = sdlhost::ChooseRenderer();
+    screen.videoUp.store(true);
     return true;
 }
 
-bool TakeOverScreen()
+SDL_Window* CreateFullScreenWindow()
 {
-    if (!screen.videoUp) {
+    // Created at the desktop's size: without a window manager a full-screen-desktop window
+    // made smaller keeps its small X window and the rest of the screen stays bare.
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
+        desktop.w = sdlhost::kFrameWidth;
+        desktop.h = sdlhost::kFrameHeight;
+    }
+    const Uint32 flags = SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
+                         (screen.renderer.openGlWindow ? SDL_WINDOW_OPENGL : 0);
+    return SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, desktop.w, desktop.h,
+                            flags);
+}
+
+bool TakeOverScreenHere()
+{
+    if (!screen.videoUp.load()) {
         return false;
     }
     if (screen.window == nullptr) {
@@ -199,36 +114,178 @@ bool TakeOverScreen()
             return false;
         }
         SDL_SetWindowMinimumSize(screen.window, sdlhost::kFrameWidth / 4, sdlhost::kFrameHeight / 4);
+        sdlhost::WatchX11Window(screen.window);
     }
     return true;
+}
+
+int RefreshRate()
+{
+    constexpr int kUsualRate = 60;
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(screen.window), &mode) != 0 || mode.refresh_rate <= 0) {
+        return kUsualRate;
+    }
+    return mode.refresh_rate;
+}
+
+bool MakeRendererHere()
+{
+    if (screen.drawing != nullptr) {
+        return true;
+    }
+    screen.drawing = SDL_CreateRenderer(screen.window, screen.renderer.driverIndex, 0);
+    if (screen.drawing == nullptr) {
+        std::fprintf(stderr, "Tumblox: no renderer for the window: %s\n", SDL_GetError());
+        return false;
+    }
+    screen.texture = sdlhost::MakeFrameTexture(screen.drawing, screen.window);
+    if (screen.texture.texture == nullptr) {
+        std::fprintf(stderr, "Tumblox: no texture for the picture: %s\n", SDL_GetError());
+        SDL_DestroyRenderer(screen.drawing);
+        screen.drawing = nullptr;
+        return false;
+    }
+    // No more pictures than the monitor shows: the game makes a frame every 10 ms, and drawing
+    // the ones a screen could never show would only cost the machine.
+    screen.interval = std::chrono::microseconds(1000000 / RefreshRate());
+    return true;
+}
+
+// SDL waits a tenth of a second for a window manager to move or size a window, and without
+// one it waits that long whenever nothing changes: only what changes is asked for.
+void MoveWindow(const SDL_Rect& place)
+{
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowPosition(screen.window, &x, &y);
+    SDL_GetWindowSize(screen.window, &width, &height);
+    if (x != place.x || y != place.y) {
+        SDL_SetWindowPosition(screen.window, place.x, place.y);
+    }
+    if (width != place.w || height != place.h) {
+        SDL_SetWindowSize(screen.window, place.w, place.h);
+    }
+}
+
+bool DisplayUsable()
+{
+    return !sdlhost::DisplayLost();
+}
+
+bool RestoreScreenModeHere()
+{
+    if (screen.texture.texture != nullptr && DisplayUsable()) {
+        SDL_DestroyTexture(screen.texture.texture);
+    }
+    screen.texture = sdlhost::FrameTexture{};
+    if (screen.drawing != nullptr && DisplayUsable()) {
+        SDL_DestroyRenderer(screen.drawing);
+    }
+    screen.drawing = nullptr;
+    if (screen.window != nullptr && DisplayUsable()) {
+        SDL_SetRelativeMouseMode(SDL_FALSE);
+        SDL_DestroyWindow(screen.window);
+    }
+    screen.window = nullptr;
+    return true;
+}
+
+}  // namespace
+
+namespace sdlhost {
+
+SDL_Window* GameWindow()
+{
+    return screen.window;
+}
+
+bool DisplayMissing()
+{
+    return !screen.videoUp.load();
+}
+
+void ToggleFullScreen()
+{
+    if (screen.window == nullptr) {
+        return;
+    }
+    if ((SDL_GetWindowFlags(screen.window) & SDL_WINDOW_FULLSCREEN) != 0) {
+        SDL_SetWindowFullscreen(screen.window, 0);
+        SDL_DisplayMode desktop{};
+        SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(screen.window), &desktop);
+        const WindowSize size = WindowedSize(desktop.w, desktop.h);
+        MoveWindow({(desktop.w - size.width) / 2, (desktop.h - size.height) / 2, size.width, size.height});
+    } else {
+        // As at the start: without a window manager the window must already cover the screen.
+        SDL_Rect bounds{};
+        if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(screen.window), &bounds) == 0) {
+            MoveWindow(bounds);
+        }
+        SDL_SetWindowFullscreen(screen.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+}
+
+double WindowUnitsPerPixel()
+{
+    if (screen.window == nullptr) {
+        return 1.0;
+    }
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(screen.window, &width, &height);
+    return FitScale(width, height);
+}
+
+int ShowNewestFrame()
+{
+    constexpr int kIdleWait = 10;
+    if (screen.drawing == nullptr) {
+        return kIdleWait;
+    }
+    const Clock::time_point now = Clock::now();
+    if (now >= screen.nextDraw && screen.mailbox.TakeFresh(screen.frame)) {
+        DrawFrame(screen.drawing, screen.texture, screen.frame.data());
+        screen.nextDraw = std::max(screen.nextDraw + screen.interval, now);
+    }
+    // Due but nothing new: the game's next frame is a few milliseconds away at most.
+    constexpr int kLookAgain = 2;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(screen.nextDraw - Clock::now()).count();
+    return wait <= 0 ? kLookAgain : static_cast<int>(std::min<long long>(wait, kIdleWait));
+}
+
+void CloseDisplay()
+{
+    RestoreScreenModeHere();
+    if (screen.videoUp.exchange(false) && DisplayUsable()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+}
+
+}  // namespace sdlhost
+
+namespace host {
+
+bool OpenVideo()
+{
+    return screen.videoUp.load() || sdlhost::CallOnMainThread(OpenVideoHere);
+}
+
+bool TakeOverScreen()
+{
+    return sdlhost::CallOnMainThread(TakeOverScreenHere);
 }
 
 bool SetScreenMode(int width, int height)
 {
-    if (screen.window == nullptr || width != sdlhost::kFrameWidth || height != sdlhost::kFrameHeight) {
+    if (width != sdlhost::kFrameWidth || height != sdlhost::kFrameHeight) {
         return false;
     }
-    if (screen.render == nullptr) {
-        auto render = std::make_unique<sdlhost::RenderThread>();
-        if (!render->Start(screen.window)) {
-            return false;
-        }
-        screen.render = std::move(render);
-    }
-    return true;
+    return sdlhost::CallOnMainThread([] { return screen.window != nullptr && MakeRendererHere(); });
 }
 
 void RestoreScreenMode()
 {
-    if (screen.render != nullptr) {
-        screen.render->Stop();
-        screen.render.reset();
-    }
-    if (screen.window != nullptr) {
-        SDL_SetRelativeMouseMode(SDL_FALSE);
-        SDL_DestroyWindow(screen.window);
-        screen.window = nullptr;
-    }
+    sdlhost::CallOnMainThread(RestoreScreenModeHere);
 }
 
 bool ScreenIs565()
@@ -238,9 +295,7 @@ bool ScreenIs565()
 
 void PresentFrame(const std::uint16_t* pixels)
 {
-    if (screen.render != nullptr) {
-        screen.render->Post(pixels);
-    }
+    screen.mailbox.Post(pixels);
 }
 
 }  // namespace host

@@ -12,6 +12,8 @@
 #include <list>
 #include <vector>
 
+#include "platform/sdl/alsa_quiet.h"
+
 namespace soundhost {
 
 struct Sample {
@@ -69,6 +71,7 @@ int ChannelFor()
 bool Open(int mixRate, int channels)
 {
     device.audible = false;
+    QuietAlsaErrors();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "Tumblox: no sound (%s); playing in silence\n", SDL_GetError());
         return true;

@@ -1,4 +1,4 @@
-// The render thread's texture: in 5-6-5 when the renderer takes that as it is, otherwise in
+// The display's texture: in 5-6-5 when the renderer takes that as it is, otherwise in
 // XRGB8888, converted here through a table so that no per-pixel blit of SDL's has to.
 #pragma once
 
