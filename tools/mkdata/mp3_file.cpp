@@ -28,7 +28,7 @@ bool WriteMp3(const std::string& path, const std::vector<std::int16_t>& stereo, 
     lame_set_out_samplerate(lame.get(), kSampleRate);
     lame_set_num_channels(lame.get(), 2);
     lame_set_mode(lame.get(), JOINT_STEREO);
-    lame_set_brate(lame.get(), 112);
+    lame_set_brate(lame.get(), 80);
     lame_set_quality(lame.get(), 7);
     lame_set_bWriteVbrTag(lame.get(), 1);
     if (lame_init_params(lame.get()) < 0) {

@@ -1,6 +1,6 @@
-// The tune as an MP3 stream: 44.1 kHz joint stereo at 112 kbit/s (its two minutes under 2 MB
-// for the browser to fetch), with the encoder's delay and padding recorded in the stream's
-// info frame so that players which honour it loop the tune without a gap.
+// The tune as an MP3 stream: 44.1 kHz joint stereo at 80 kbit/s (its two minutes in 1.3 MB, so
+// the whole browser page stays under 4 MB), with the encoder's delay and padding recorded in
+// the stream's info frame so that players which honour it loop the tune without a gap.
 #pragma once
 
 #include <cstdint>
