@@ -111,9 +111,9 @@ TEST_F(GameTickTest, EscapeEndsTheTickAfterTheSidewaysStepAndBeforeEverythingEls
     EXPECT_EQ(GameTick(), 0);
     // The step came first; no push, turn, sensitivity or gravity, no counter reset.
     EXPECT_EQ(PieceNow(), (std::array{0, 1, 0, 6, 0}));
-    EXPECT_EQ((std::array<int, 2>{TickControl.mouseSensitivity, TickControl.rightButtonLatch}),
-              (std::array{20, 0}));
-    EXPECT_EQ(TickControl.tickCounter, 51);
+    EXPECT_EQ((std::array<int, 3>{TickControl.mouseSensitivity, TickControl.rightButtonLatch,
+                                  TickControl.tickCounter}),
+              (std::array{20, 0, 51}));
 }
 
 // One turn per press, 3 turning on to 0; a turn that does not fit is taken back and not

@@ -29,16 +29,10 @@ IDirectDrawSurface* BackBufferOf(IDirectDrawSurface* primary)
     return back;
 }
 
-std::uint16_t At(IDirectDrawSurface* surface, int x, int y)
-{
-    return surface->Pixels()[y * surface->Width() + x];
-}
+std::uint16_t At(IDirectDrawSurface* s, int x, int y) { return s->Pixels()[y * s->Width() + x]; }
 
 // What the destination below held before the test drew on it.
-std::uint16_t Before(int x, int y)
-{
-    return static_cast<std::uint16_t>(1000 + y * 8 + x);
-}
+std::uint16_t Before(int x, int y) { return static_cast<std::uint16_t>(1000 + y * 8 + x); }
 
 // A display object and an 8x6 destination and a 4x3 source, their pixels numbered apart.
 class DirectDraw : public ::testing::Test {
