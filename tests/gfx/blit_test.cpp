@@ -73,10 +73,8 @@ TEST_P(BlitTest, ClippedOnEveryEdgeOpaqueOrKeyed)
 TEST_P(BlitTest, PrintfDrawsInTheCanvasModeAndColour)
 {
     for (const bool transparent : {false, true}) {
-        Canvas canvas(640, 480);
-        Canvas expected(640, 480);
-        canvas.Fill(Colour(10, 10, 10));
-        expected.Fill(Colour(10, 10, 10));
+        Canvas canvas(640, 480), expected(640, 480);
+        for (Canvas* c : {&canvas, &expected}) c->Fill(Colour(10, 10, 10));
         if (transparent) {
             canvas.SetTextBkMode(TRANSPARENT);
             canvas.SetTextRGB(200, 100, 50);
