@@ -42,13 +42,12 @@ TEST(PieceFits, FilledCellsAreJudgedByTheElementUnderThem) {
                           {5, 25, -1, 0}, {5, -1, -1, 0}, {INT16_MAX, INT16_MAX, -1, 0},
                           {INT16_MIN, INT16_MIN, -1, 0},
                           {13, 24, 349, 1}}) {  // the last element is still read
-        SCOPED_TRACE(::testing::Message() << c.column << ", " << c.row);
         std::fill(std::begin(Board), std::end(Board), 0);
         InitBoard();
         if (c.lockedElement >= 0) {
             Board[c.lockedElement] = c.lockedElement == 349 ? 0 : 3;
         }
-        EXPECT_EQ(PieceFits(c.column, c.row), c.fits);
+        EXPECT_EQ(PieceFits(c.column, c.row), c.fits) << c.column << ", " << c.row;
     }
 }
 
