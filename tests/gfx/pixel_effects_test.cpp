@@ -100,6 +100,7 @@ TEST(PartialDisplay, FastVersionsMatchThePlainRules)
     ASSERT_EQ(InitDisplay(), 0);
     ASSERT_EQ(TheDisplay.greenMax, 63);
     CompareWithThePlainRules(63);
+    EXPECT_EQ(ReleaseDisplay() + ReleaseDisplay(), 2);  // released twice over without harm
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, EffectsTest, ::testing::Bool());
