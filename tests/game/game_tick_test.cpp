@@ -132,6 +132,16 @@ TEST_F(GameTickTest, TheRightButtonTurnsOncePerPress) {
     }
 }
 
+// The turn comes before gravity: the bar can stand up at row 20 but not a row lower, so it
+// stands and then, blocked by the floor, locks in column 6, rows 20-23.
+TEST_F(GameTickTest, TheTurnComesBeforeGravity) {
+    FallingPiece.row = 20;
+    TickControl.tickCounter = 50;
+    FeedKey(VK_RBUTTON, true);
+    GameTick();
+    EXPECT_EQ((std::array<int, 2>{At(20, 6), At(23, 6)}), (std::array{1, 1}));
+}
+
 // The bar, turned twice, lies on the floor, and the square comes next. The button locks
 // the bar, writing its type value under its filled cells only, with the landing sound, and
 // the square comes in at column 5, row 0 in its first rotation, over locked cells, which
