@@ -30,10 +30,10 @@ TEST(PieceFits, FilledCellsAreJudgedByTheElementUnderThem) {
     }
     SetShape(0, 0, {"X...", "....", "....", "...."});
     FallingPiece = {0, 0, 0, 0, 0};
+    // Column, row, an element given value 3 after InitBoard (-1 for none), and whether it fits.
     struct Case {
         std::int16_t column, row;
-        int lockedElement;  // given value 3 after InitBoard; -1 for none
-        int fits;
+        int lockedElement, fits;
     };
     for (const Case& c : {Case{3, 10, -1, 1}, {3, 10, 143, 0}, {5, 23, -1, 1}, {-1, 5, -1, 0},
                           {14, 5, -1, 0}, {-2, 5, -1, 1}, {-2, 5, 4 * 14 + 12, 0},
@@ -42,13 +42,12 @@ TEST(PieceFits, FilledCellsAreJudgedByTheElementUnderThem) {
                           {5, 25, -1, 0}, {5, -1, -1, 0}, {INT16_MAX, INT16_MAX, -1, 0},
                           {INT16_MIN, INT16_MIN, -1, 0},
                           {13, 24, 349, 1}}) {  // the last element is still read
-        SCOPED_TRACE(::testing::Message() << c.column << ", " << c.row);
         std::fill(std::begin(Board), std::end(Board), 0);
         InitBoard();
         if (c.lockedElement >= 0) {
             Board[c.lockedElement] = c.lockedElement == 349 ? 0 : 3;
         }
-        EXPECT_EQ(PieceFits(c.column, c.row), c.fits);
+        EXPECT_EQ(PieceFits(c.column, c.row), c.fits) << c.column << ", " << c.row;
     }
 }
 

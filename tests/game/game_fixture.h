@@ -37,14 +37,12 @@ inline std::uint8_t& At(int row, int column) {
 }
 
 struct Probe {
-    int x;
-    int y;
+    int x, y;
 };
 
 // A presented frame: its moment on the virtual clock, its CRC and the pixels at the probes.
 struct PresentedFrame {
-    std::uint32_t clock;
-    std::uint32_t crc;
+    std::uint32_t clock, crc;
     std::vector<std::uint16_t> probes;
 };
 

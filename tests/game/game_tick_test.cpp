@@ -111,9 +111,9 @@ TEST_F(GameTickTest, EscapeEndsTheTickAfterTheSidewaysStepAndBeforeEverythingEls
     EXPECT_EQ(GameTick(), 0);
     // The step came first; no push, turn, sensitivity or gravity, no counter reset.
     EXPECT_EQ(PieceNow(), (std::array{0, 1, 0, 6, 0}));
-    EXPECT_EQ((std::array<int, 2>{TickControl.mouseSensitivity, TickControl.rightButtonLatch}),
-              (std::array{20, 0}));
-    EXPECT_EQ(TickControl.tickCounter, 51);
+    EXPECT_EQ((std::array<int, 3>{TickControl.mouseSensitivity, TickControl.rightButtonLatch,
+                                  TickControl.tickCounter}),
+              (std::array{20, 0, 51}));
 }
 
 // One turn per press, 3 turning on to 0; a turn that does not fit is taken back and not
@@ -130,6 +130,16 @@ TEST_F(GameTickTest, TheRightButtonTurnsOncePerPress) {
         EXPECT_EQ(FallingPiece.rotation, rotation);
         EXPECT_EQ(TickControl.rightButtonLatch, latch);
     }
+}
+
+// The turn comes before gravity: the bar can stand up at row 20 but not a row lower, so it
+// stands and then, blocked by the floor, locks in column 6, rows 20-23.
+TEST_F(GameTickTest, TheTurnComesBeforeGravity) {
+    FallingPiece.row = 20;
+    TickControl.tickCounter = 50;
+    FeedKey(VK_RBUTTON, true);
+    GameTick();
+    EXPECT_EQ((std::array<int, 2>{At(20, 6), At(23, 6)}), (std::array{1, 1}));
 }
 
 // The bar, turned twice, lies on the floor, and the square comes next. The button locks

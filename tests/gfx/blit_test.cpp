@@ -57,12 +57,11 @@ TEST_P(BlitTest, ClippedOnEveryEdgeOpaqueOrKeyed)
             for (int i = 0; i < p.width * p.height; i += 3) sprite.pixels[i] = magenta;
             if (keyed) sprite.SetColorKey(magenta);
             for (const auto& [x, y] : placements) {
-                SCOPED_TRACE(testing::Message() << p.w << "x" << p.h << (keyed ? " keyed" : "")
-                                                << " at " << x << "," << y);
                 Canvas screen(640, 480);
                 sprite.BlitRectTo(screen, static_cast<std::int16_t>(x),
                                   static_cast<std::int16_t>(y), p.left, p.top, p.w, p.h);
-                ASSERT_EQ(PixelsOf(screen), Painted(sprite, p, screen, x, y));
+                ASSERT_EQ(PixelsOf(screen), Painted(sprite, p, screen, x, y))
+                    << p.w << "x" << p.h << (keyed ? " keyed" : "") << " at " << x << "," << y;
             }
         }
     }
@@ -73,10 +72,8 @@ TEST_P(BlitTest, ClippedOnEveryEdgeOpaqueOrKeyed)
 TEST_P(BlitTest, PrintfDrawsInTheCanvasModeAndColour)
 {
     for (const bool transparent : {false, true}) {
-        Canvas canvas(640, 480);
-        Canvas expected(640, 480);
-        canvas.Fill(Colour(10, 10, 10));
-        expected.Fill(Colour(10, 10, 10));
+        Canvas canvas(640, 480), expected(640, 480);
+        for (Canvas* c : {&canvas, &expected}) c->Fill(Colour(10, 10, 10));
         if (transparent) {
             canvas.SetTextBkMode(TRANSPARENT);
             canvas.SetTextRGB(200, 100, 50);

@@ -35,16 +35,3 @@ TEST(Display, ComesUpWithTheLayoutTheProbeFinds)
         EXPECT_EQ(TheDisplay.is565, c.is565);
     }
 }
-
-// A failing step stops there, keeping the objects of the steps before it; release succeeds.
-TEST(Display, AFailedStepKeepsWhatWasMade)
-{
-    headless::FailCall(host::Call::GetAttachedSurface);
-    EXPECT_EQ(InitDisplay(), 0);
-    EXPECT_NE(TheDisplay.primary, nullptr);
-    EXPECT_EQ(TheDisplay.backBuffer, nullptr);
-    EXPECT_EQ(TheDisplay.greenMax, 63);  // no probe: the start maxima
-    EXPECT_EQ(ReleaseDisplay(), 1);
-    EXPECT_EQ(TheDisplay.directDraw, nullptr);
-    EXPECT_EQ(ReleaseDisplay(), 1);
-}

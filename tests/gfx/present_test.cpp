@@ -47,7 +47,6 @@ TEST(Present, WithoutBackBufferStretchesOntoTheScreen)
     headless::FailCall(host::Call::GetAttachedSurface);
     ASSERT_EQ(InitDisplay(), 0);
     for (const auto& [width, height] : {std::pair{400, 300}, {800, 600}}) {
-        SCOPED_TRACE(testing::Message() << width << "x" << height);
         Surface frame;
         ASSERT_EQ(
             frame.Create(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height)), 1);
@@ -59,7 +58,7 @@ TEST(Present, WithoutBackBufferStretchesOntoTheScreen)
             for (int x = 0; x < 640; ++x)
                 ASSERT_EQ(shown[y * 640 + x], frame.pixels[(2 * y + 1) * shownHeight / 960 * width +
                                                            (2 * x + 1) * shownWidth / 1280])
-                    << x << "," << y;
+                    << x << "," << y << " of " << width << "x" << height;
     }
 }
 

@@ -15,25 +15,23 @@ namespace reference {
 // Red, green and blue.
 using Channels = std::array<std::uint16_t, 3>;
 
+// Green is six bits wide in 5-6-5, five in 5-5-5; red takes whatever lies above it.
+inline unsigned GreenBits() { return TheDisplay.is565 ? 6 : 5; }
+
 inline Channels Split(std::uint16_t p)
 {
-    if (TheDisplay.is565)
-        return {static_cast<std::uint16_t>(p >> 11), static_cast<std::uint16_t>((p >> 5) & 63),
-                static_cast<std::uint16_t>(p & 31)};
-    return {static_cast<std::uint16_t>(p >> 10), static_cast<std::uint16_t>((p >> 5) & 31),
+    const unsigned g = GreenBits();
+    return {static_cast<std::uint16_t>(p >> (5 + g)),
+            static_cast<std::uint16_t>((p >> 5) & ((1u << g) - 1)),
             static_cast<std::uint16_t>(p & 31)};
 }
 
 inline std::uint16_t Build(Channels c)
 {
-    const unsigned redShift = TheDisplay.is565 ? 6 : 5;
-    return static_cast<std::uint16_t>((((c[0] << redShift) | c[1]) << 5) | c[2]);
+    return static_cast<std::uint16_t>((((c[0] << GreenBits()) | c[1]) << 5) | c[2]);
 }
 
-inline Channels Maxima()
-{
-    return {TheDisplay.redMax, TheDisplay.greenMax, TheDisplay.blueMax};
-}
+inline Channels Maxima() { return {TheDisplay.redMax, TheDisplay.greenMax, TheDisplay.blueMax}; }
 
 // Visits every source pixel that lands inside dest's clip rectangle and is not the key, and
 // mixes each channel with mix(source, dest, max).
@@ -44,16 +42,14 @@ void BlendEach(Surface& source, Surface& dest, std::int16_t x, std::int16_t y, M
     source.Lock();
     for (int row = 0; row < source.height; ++row) {
         for (int col = 0; col < source.width; ++col) {
-            const int dx = x + col;
-            const int dy = y + row;
+            const int dx = x + col, dy = y + row;
             if (dx < dest.clipLeft || dx > dest.clipRight || dy < dest.clipTop ||
                 dy > dest.clipBottom)
                 continue;
             const std::uint16_t s = source.pixels[source.width * row + col];
             if (s == source.colorKey) continue;
             std::uint16_t* d = dest.pixels + (dest.pitch * dy) / 2 + dx;
-            const Channels a = Split(s);
-            const Channels b = Split(*d);
+            const Channels a = Split(s), b = Split(*d);
             Channels c;
             for (int i = 0; i < 3; ++i) c[i] = mix(a[i], b[i], max[i]);
             FillPixelRun(d, Build(c), 1);
@@ -69,10 +65,11 @@ inline void BlendAdd(Surface& source, Surface& dest, std::int16_t x, std::int16_
     });
 }
 
-// Weights 0-100.
+// Weights above 100 count as 100: the source copied rather than the sum wrapping.
 inline void BlendPercent(Surface& source, Surface& dest, std::int16_t x, std::int16_t y,
                          std::uint8_t weight)
 {
+    weight = std::min<std::uint8_t>(weight, 100);
     BlendEach(source, dest, x, y, [weight](std::uint16_t s, std::uint16_t d, std::uint16_t max) {
         const std::int32_t c = (static_cast<std::int32_t>(s) * weight) / 100 +
                                (static_cast<std::int32_t>(d) * (100 - weight)) / 100;
@@ -87,8 +84,7 @@ inline void Fade(Surface& surface, bool brighten)
     const Channels max = Maxima();
     for (int y = 0; y < 480 && y < surface.height; ++y) {
         for (int x = 0; x < 640 && x < surface.width; ++x) {
-            const auto px = static_cast<std::int16_t>(x);
-            const auto py = static_cast<std::int16_t>(y);
+            const auto px = static_cast<std::int16_t>(x), py = static_cast<std::int16_t>(y);
             Channels p = Split(surface.GetPixel(px, py));
             for (int i = 0; i < 3; ++i) {
                 for (int step = 0; step < 4; ++step) {

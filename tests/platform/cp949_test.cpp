@@ -44,12 +44,10 @@ TEST(Cp949, EveryBytePairDecodesAsGlibcSays)
     EXPECT_GT(characters, 17000);  // KS X 1001 and the extended Hangul
 }
 
-// A byte that is no character is U+FFFD; a control byte stays itself.
+// A byte that is no character is U+FFFD. ASCII, control bytes and Hangul are pinned by the
+// texts test, which reads every game text back through here.
 TEST(Cp949, ToUtf8)
 {
-    EXPECT_EQ(Cp949ToUtf8(""), "");
-    EXPECT_EQ(Cp949ToUtf8("QDDraw %s\n"), "QDDraw %s\n");
-    EXPECT_EQ(Cp949ToUtf8("\xC7\xF9\xB7\xC2 \xBF\xA1"), "\xED\x98\x91\xEB\xA0\xA5 \xEC\x97\x90");
     EXPECT_EQ(Cp949ToUtf8("\xA2\xE6"), "\xE2\x82\xAC");  // the euro sign, three bytes in UTF-8
     EXPECT_EQ(Cp949ToUtf8("\xA1\xA4"), "\xC2\xB7");      // the middle dot, two bytes
     EXPECT_EQ(Cp949ToUtf8("a\xFF" "b\x80\xC7"), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD");

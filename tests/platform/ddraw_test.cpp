@@ -29,16 +29,10 @@ IDirectDrawSurface* BackBufferOf(IDirectDrawSurface* primary)
     return back;
 }
 
-std::uint16_t At(IDirectDrawSurface* surface, int x, int y)
-{
-    return surface->Pixels()[y * surface->Width() + x];
-}
+std::uint16_t At(IDirectDrawSurface* s, int x, int y) { return s->Pixels()[y * s->Width() + x]; }
 
 // What the destination below held before the test drew on it.
-std::uint16_t Before(int x, int y)
-{
-    return static_cast<std::uint16_t>(1000 + y * 8 + x);
-}
+std::uint16_t Before(int x, int y) { return static_cast<std::uint16_t>(1000 + y * 8 + x); }
 
 // A display object and an 8x6 destination and a 4x3 source, their pixels numbered apart.
 class DirectDraw : public ::testing::Test {
@@ -71,7 +65,8 @@ protected:
 }  // namespace
 
 // The primary comes with one back buffer, which holds a reference of its own and so outlives
-// it. Off-screen sides run from 1 to 4096.
+// it. Off-screen sides of 0 or past 4096 are refused; the drawing layer's surface tests make
+// the largest.
 TEST_F(DirectDraw, TheFlipChainAndTheSurfaceSizes)
 {
     DDSURFACEDESC desc{};
@@ -83,17 +78,12 @@ TEST_F(DirectDraw, TheFlipChainAndTheSurfaceSizes)
     IDirectDrawSurface* back = BackBufferOf(primary);
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(std::pair(back->Width(), back->Height()), std::pair(640, 480));
-    EXPECT_EQ(BackBufferOf(back), nullptr);
     EXPECT_EQ(primary->Release(), 0u);
     back->Pixels()[0] = 5;
     EXPECT_EQ(back->Release(), 0u);
 
     for (auto [width, height] : {std::pair{0, 10}, {10, 0}, {4097, 4}, {4, 4097}})
         EXPECT_EQ(MakeSurface(directDraw, width, height), nullptr) << width << "x" << height;
-    IDirectDrawSurface* largest = MakeSurface(directDraw, 4096, 4096);
-    ASSERT_NE(largest, nullptr);
-    EXPECT_EQ(largest->Pixels()[4096 * 4096 - 1], 0);  // starts black
-    largest->Release();
 }
 
 // An empty or inverted rectangle, or one reaching outside either surface, draws nothing.
