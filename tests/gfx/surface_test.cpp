@@ -57,7 +57,9 @@ TEST(Surface, CreateRefusesBadSizesWithTheirMessage)
             << width << "x" << height;
         ExpectEmpty(s);
         ASSERT_EQ(headless::MessageBoxes().size(), message.empty() ? 0u : 1u);
-        if (!message.empty()) EXPECT_EQ(headless::MessageBoxes()[0].text, message);
+        if (!message.empty()) {
+            EXPECT_EQ(headless::MessageBoxes()[0].text, message);
+        }
     }
 }
 
