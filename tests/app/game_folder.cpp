@@ -1,14 +1,14 @@
 #include "game_folder.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
+#include "common/program_run.h"
 
 namespace fs = std::filesystem;
 
@@ -36,19 +36,17 @@ HeadlessRun GameFolder::Run(std::vector<std::string> args, const std::string& sc
         std::ofstream(PathOf("script.txt")) << script;
         args.push_back(PathOf("script.txt"));
     }
-    std::string command = "cd '" + Path() + "' && exec timeout -s KILL " + std::to_string(seconds) + " " TUMBLOX_HEADLESS;
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    const int waited = std::system((command + " >stdout.txt 2>stderr.txt").c_str());
+    args.insert(args.begin(), {"timeout", "-s", "KILL", std::to_string(seconds), TUMBLOX_HEADLESS});
+    const ProgramRun ran = RunProgram(args, scratch_.path);
     HeadlessRun run;
-    if (!WIFEXITED(waited) || WEXITSTATUS(waited) == 128 + SIGKILL) {
+    if (ran.status == -1 || ran.status == 128 + SIGKILL) {
         ADD_FAILURE() << "tumblox-headless crashed or ran past " << seconds << " s";
         return run;
     }
-    run.status = WEXITSTATUS(waited);
-    std::ifstream out(PathOf("stdout.txt"));
+    run.status = ran.status;
+    std::istringstream out(ran.out);
     for (std::string line; std::getline(out, line);) run.lines.push_back(line);
-    const Bytes errors = Read("stderr.txt");
-    run.errors.assign(errors.begin(), errors.end());
+    run.errors = ran.err;
     return run;
 }
 

@@ -6,7 +6,7 @@
 #include "gfx/surface.h"
 #include "imgfile/image_files.h"
 #include "imgfile/pcx_writer.h"
-#include "imgfile/program_run.h"
+#include "common/program_run.h"
 
 TEST(PcxInterop, PicturesPassBetweenOurWriterTheGameAndImageMagick) {
     // Rows of every kind an encoder meets: noise, one value across the row (runs longer than

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "imgfile/image_files.h"
-#include "imgfile/program_run.h"
+#include "common/program_run.h"
 #include "imgfile/qsf_writer.h"
 
 namespace fs = std::filesystem;
