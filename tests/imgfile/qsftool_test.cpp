@@ -53,15 +53,6 @@ struct QsftoolTest : ::testing::Test {
         return RunProgram(words, scratch.path);
     }
 
-    // Refused: status 1, one line on stderr naming the file and the problem, no output.
-    void ExpectRefused(const std::vector<std::string>& words, const std::string& file, const std::string& says) {
-        SCOPED_TRACE(words[0] + " " + file);
-        const ProgramRun run = Qsftool(words);
-        EXPECT_EQ(run.status, 1);
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-        EXPECT_NE(run.err.find(file + ": " + says), std::string::npos) << run.err;
-        EXPECT_TRUE(fs::is_empty(out)) << "output left behind";
-    }
 };
 
 // Pictures made into a pack in either layout, or into a background picture, come back from
@@ -133,30 +124,37 @@ TEST_F(QsftoolTest, InfoSaysHowTheGameReadsEachFile) {
         EXPECT_EQ(topng.status, 1);
         EXPECT_TRUE(fs::is_empty(out)) << "output left behind";
     }
-    const std::string missing = (in / "missing").string();
-    ExpectRefused({"topng", missing, (out / "result").string()}, missing, "no such file");
 }
 
-// A picture that is no PNG, or one the game would refuse, is refused and nothing is made.
-TEST_F(QsftoolTest, BadPngInputsAreRefusedByPackAndPicture) {
+// Bad input is refused in one line naming the file and the problem, with status 1 and nothing
+// left behind: not even the first picture, already written, when the second cannot take its
+// place.
+TEST_F(QsftoolTest, BadInputIsRefusedInOneLineLeavingNothing) {
     const std::string good = (in / "good.png").string(), text = (in / "text.png").string();
-    const std::string narrow = (in / "narrow.png").string();
+    const std::string narrow = (in / "narrow.png").string(), pack = (in / "sprites.qsf").string();
     ASSERT_TRUE(WritePng(good, RandomPicture(16, 16, 8)));
     ASSERT_TRUE(WritePng(narrow, RandomPicture(6, 2, 9)));
     WriteBytes(text, Bytes(100, 'x'));
-    ExpectRefused({"pack", (out / "p.qsf").string(), "--format=565", good, text}, text, "not a PNG picture");
-    ExpectRefused({"picture", narrow, (out / "b.pcx").string()}, narrow, "width 6 is not a multiple of 4");
-}
-
-// The first picture, already written, is taken away again when the second cannot be.
-TEST_F(QsftoolTest, OutputThatCannotTakeItsPlaceLeavesNothing) {
-    const std::string pack = (in / "sprites.qsf").string();
     ASSERT_TRUE(WriteQsfPack(pack, {RandomPicture(4, 1, 10), RandomPicture(4, 1, 11)}, 1));
-    const fs::path folder = out / "sprites";
-    fs::create_directories(folder / "001.png");
-    EXPECT_NE(Qsftool({"topng", pack, folder.string()}).err.find("001.png: exists and is not a regular file"),
-              std::string::npos);
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "000.png left";
+    fs::create_directories(out / "sprites" / "001.png");
+    const std::string missing = (in / "missing").string();
+    const struct {
+        std::vector<std::string> words;
+        std::string says;
+    } refusals[] = {
+        {{"pack", (out / "p.qsf").string(), "--format=565", good, text}, text + ": not a PNG picture"},
+        {{"picture", narrow, (out / "b.pcx").string()}, narrow + ": width 6 is not a multiple of 4"},
+        {{"topng", missing, (out / "result").string()}, missing + ": no such file"},
+        {{"topng", pack, (out / "sprites").string()}, "001.png: exists and is not a regular file"},
+    };
+    for (const auto& refusal : refusals) {
+        SCOPED_TRACE(refusal.says);
+        const ProgramRun run = Qsftool(refusal.words);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.err.find(refusal.says), std::string::npos) << run.err;
+        EXPECT_EQ(std::distance(fs::recursive_directory_iterator(out), fs::recursive_directory_iterator()), 2) << "output left behind";
+    }
 }
 
 }  // namespace
