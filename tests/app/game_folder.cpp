@@ -65,15 +65,6 @@ RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t gree
     return picture;
 }
 
-// The frames' channels were widened by bit replication, so the top bits are the pixel's.
-std::vector<std::uint16_t> ReadFrame(const std::string& path, bool is565)
-{
-    RgbImage image;
-    std::string error;
-    EXPECT_TRUE(ReadPng(path, &image, &error)) << error;
-    return CutTo16(image, is565);
-}
-
 std::string FramePath(const std::string& folder, int frameNumber)
 {
     char name[32];

@@ -47,6 +47,5 @@ std::vector<std::string> SampleFrees(bool loaded);
 // A picture of one colour.
 RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 
-// A frame written by --frames or snap, back as 16-bit pixels of the given layout.
-std::vector<std::uint16_t> ReadFrame(const std::string& path, bool is565);
+// Where --frames writes a frame.
 std::string FramePath(const std::string& folder, int frameNumber);

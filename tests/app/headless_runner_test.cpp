@@ -30,14 +30,14 @@ TEST(HeadlessRunner, SameInputGivesTheSameFramesAndTheirCrcLines)
         const std::string path = FramePath(folder.PathOf("1"), frame);
         ASSERT_EQ(std::filesystem::exists(path), frame % 6 == 0) << frame;
         if (frame % 6 != 0) continue;
-        const auto pixels = ReadFrame(path, true);
-        EXPECT_EQ(pixels, ReadFrame(FramePath(folder.PathOf("2"), frame), true)) << frame;
+        const auto pixels = ReadPngAs16(path, true);
+        EXPECT_EQ(pixels, ReadPngAs16(FramePath(folder.PathOf("2"), frame), true)) << frame;
         char expected[40];
         std::snprintf(expected, sizeof expected, "frame %d %08x", frame, headless::FrameCrc32(pixels.data()));
         EXPECT_EQ(traces[static_cast<std::size_t>(frame - 1)], expected);
     }
     // The snapshot is the frame presented last before it was taken.
-    EXPECT_EQ(ReadFrame(folder.PathOf("snap60.png"), true), ReadFrame(FramePath(folder.PathOf("1"), 60), true));
+    EXPECT_EQ(ReadPngAs16(folder.PathOf("snap60.png"), true), ReadPngAs16(FramePath(folder.PathOf("1"), 60), true));
 }
 
 // A bad argument, a script that cannot be read, a bad script line: one line on stderr naming

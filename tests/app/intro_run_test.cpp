@@ -38,7 +38,7 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
 
     for (int frame = 1; frame <= 7; ++frame) {
         SCOPED_TRACE(frame);
-        const std::vector<std::uint16_t> pixels = ReadFrame(FramePath(frames, frame), is565);
+        const std::vector<std::uint16_t> pixels = ReadPngAs16(FramePath(frames, frame), is565);
         ASSERT_EQ(pixels.size(), 640u * 480u);
         const int loss = 4 * frame;
         EXPECT_EQ(pixels[479 * 640 + 600], pixel(31 - loss, greenMax - loss, 31 - loss));
@@ -62,8 +62,8 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
         {420, text::PanelAside}};
     for (const auto& [y, line] : lines) expected.Printf(382, y, "%s", line);
     expected.Printf(0, 0, text::StatusLine, 5, 0, 20, 1);
-    const std::vector<std::uint16_t> lastIntro = ReadFrame(FramePath(frames, 7), is565);
-    const std::vector<std::uint16_t> firstTick = ReadFrame(FramePath(frames, 8), is565);
+    const std::vector<std::uint16_t> lastIntro = ReadPngAs16(FramePath(frames, 7), is565);
+    const std::vector<std::uint16_t> firstTick = ReadPngAs16(FramePath(frames, 8), is565);
     // The status line left of the logo; the panel right of the well's shadow and below the
     // preview, its greeting's line beside the preview.
     for (int y = 0; y < 440; ++y) {
