@@ -67,9 +67,10 @@ void ExpectOutcome(const HeadlessRun& run, const Outcome& outcome)
 
 TEST(BadData, EachDamageToEachFileStopsOrPlaysAsItShould)
 {
-    // A pack: the signature, the image count at 17, the first image's width and height at 19.
-    // A picture: its width and height less one at 8.
-    const std::vector<Damage> packHeads = {Cut(16), Cut(0), Fill(17, 2, 0), kFolder, Fill(8, 1, 'q')};
+    // A pack: the signature (its last byte a zero) at 0, the image count at 17, the first
+    // image's width and height at 19. A picture: its width and height less one at 8.
+    const std::vector<Damage> packHeads = {Cut(16), Cut(18), Fill(17, 2, 0), kFolder, Fill(8, 1, 'q'),
+                                           Fill(15, 1, ' ')};
     const std::vector<std::string> playPacks = {"Logo.QSF", "Block.QSF", "Flame.Qsf", "Explo.Qsf"};
     const std::vector<std::string> packs = {"Logo.QSF", "Block.QSF", "Flame.Qsf", "Explo.Qsf", "Combo.Qsf"};
     const std::string width = "box \"QDDraw\" \"가로크기가 4의배수가 아닙니다.\" 0";

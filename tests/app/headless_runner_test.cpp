@@ -50,8 +50,6 @@ TEST(HeadlessRunner, BadArgumentsAndScriptsAreRefusedInOneLine)
         std::string named;
     } cases[] = {
         {{"--layout", "444"}, "", "444"},
-        {{"--fail", "CreateSurface:0"}, "", "CreateSurface:0"},
-        {{"a.txt", "b.txt"}, "", "b.txt"},
         {{"missing-script.txt"}, "", "missing-script.txt"},
         {{}, "# fine\n8 close\n9 jump\n", "script.txt:3:"},
     };

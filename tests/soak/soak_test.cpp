@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 
@@ -28,12 +29,9 @@ constexpr long kCheckEvery = 10'000;
 constexpr long kMostGrowth = 1024 * 1024;
 
 long ResidentBytes() {
-    long pages = 0, resident = 0;
-    std::FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (statm == nullptr) return -1;
-    const int read = std::fscanf(statm, "%ld %ld", &pages, &resident);
-    std::fclose(statm);
-    return read == 2 ? resident * sysconf(_SC_PAGESIZE) : -1;
+    long pages = 0, resident = -1;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
 }
 
 int BrokenCells() {
@@ -66,10 +64,9 @@ TEST(Soak, AMillionTicksInConstantMemoryWithTheWellIntact) {
     const ScratchDir folder;
     for (const auto& entry : std::filesystem::directory_iterator(TUMBLOX_RUN_DIR))
         if (entry.is_regular_file()) std::filesystem::copy_file(entry.path(), folder.path / entry.path().filename());
-    std::FILE* shapes = std::fopen((folder.path / "Block.Dat").c_str(), "w");
-    ASSERT_NE(shapes, nullptr);
-    for (int n = 0; n < kPieceTypes * kRotations; ++n) std::fputs("1 0 0 0\n1 0 0 0\n1 0 0 0\n1 0 0 0\n\n", shapes);
-    std::fclose(shapes);
+    std::ofstream shapes(folder.path / "Block.Dat");
+    for (int n = 0; n < kPieceTypes * kRotations; ++n) shapes << "1 0 0 0\n1 0 0 0\n1 0 0 0\n1 0 0 0\n\n";
+    shapes.close();
     ASSERT_EQ(chdir(folder.path.c_str()), 0);
 
     std::mt19937 random(20261207);
