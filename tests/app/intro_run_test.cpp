@@ -24,12 +24,11 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
     };
     const GameFolder folder;
     RgbImage background = SolidPicture(640, 480, 255, 255, 255);
-    for (int y = 300; y < 340; ++y)
-        for (int x = 100; x < 140; ++x) {
-            std::uint8_t* const patch = &background.rgb[3 * (y * 640 + x)];
-            patch[0] = patch[2] = 24;
-            patch[1] = is565 ? 12 : 24;  // 8-bit 24 truncates to 3
-        }
+    for (int n = 0; n < 40 * 40; ++n) {  // at 100,300
+        std::uint8_t* const patch = &background.rgb[3 * ((300 + n / 40) * 640 + 100 + n % 40)];
+        patch[0] = patch[2] = 24;
+        patch[1] = is565 ? 12 : 24;  // 8-bit 24 truncates to 3
+    }
     std::string error;
     ASSERT_TRUE(WritePcx(folder.PathOf("BACK1.Qsf"), background, &error)) << error;
     ASSERT_TRUE(WriteQsfPack(folder.PathOf("Logo.QSF"), {SolidPicture(8, 4, 8, 8, 8)}, 1));

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <tuple>
+
 #include "game/resources.h"
 #include "game_folder.h"
 #include "gfx/display.h"
@@ -40,9 +42,8 @@ TEST_P(LoadResourcesTest, EverySpriteGetsTheKeyOfItsPack)
         for (int i = 0; i < pack.count; ++i) {
             SCOPED_TRACE(testing::Message() << "sprite " << i << " of " << pack.count);
             ASSERT_NE(pack.sprites[i], nullptr);
-            EXPECT_EQ(pack.sprites[i]->colorKey, pack.key);
-            EXPECT_EQ(pack.sprites[i]->bltFlags, 1u);
-            EXPECT_NE(pack.sprites[i]->width, 0) << "not read";
+            EXPECT_EQ(std::tuple(pack.sprites[i]->colorKey, pack.sprites[i]->bltFlags, pack.sprites[i]->width != 0),
+                      std::tuple(pack.key, 1u, true));
         }
 }
 

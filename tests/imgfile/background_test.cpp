@@ -5,7 +5,6 @@
 
 #include "gfx/surface.h"
 #include "image_files.h"
-#include "imgfile/picture_file.h"
 
 namespace {
 
@@ -63,9 +62,6 @@ TEST(Background, PicturesDecodeAsTheGameReadsThem) {
     // The longest run is 63 copies: the 64th pixel comes from the next byte.
     const Pixels wide = Load(PictureFile(63, 0, {0xFF, 8, 0x10, 0xFF, 0, 0xC1, 0, 0xFF, 0, 0}));
     EXPECT_EQ(Pixels(wide.begin() + 62, wide.begin() + 64), (Pixels{0x0800, 0x1000}));
-    Pixels picture(8);
-    const PictureDecoding cut = DecodePicture({0xC6, 1, 0xC4, 2, 0xC5, 3, 0xC4, 4}, 4, 2, true, picture.data());
-    EXPECT_EQ(std::pair(cut.scanLines, cut.cutRuns), std::pair(1u, 2u));
 }
 
 // A refused picture names its fault and leaves the background canvas as it was; a good one
