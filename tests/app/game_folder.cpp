@@ -58,13 +58,6 @@ std::vector<std::string> SampleFrees(bool loaded)
     return frees;
 }
 
-RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue)
-{
-    RgbImage picture{width, height, {}};
-    for (int i = 0; i < width * height; ++i) picture.rgb.insert(picture.rgb.end(), {red, green, blue});
-    return picture;
-}
-
 std::string FramePath(const std::string& folder, int frameNumber)
 {
     char name[32];

@@ -23,7 +23,7 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
         return static_cast<std::uint16_t>(red << (is565 ? 11 : 10) | green << 5 | blue);
     };
     const GameFolder folder;
-    RgbImage background = SolidPicture(640, 480, 255, 255, 255);
+    RgbImage background = GreyPicture(640, 480, 255);
     for (int n = 0; n < 40 * 40; ++n) {  // at 100,300
         std::uint8_t* const patch = &background.rgb[3 * ((300 + n / 40) * 640 + 100 + n % 40)];
         patch[0] = patch[2] = 24;
@@ -31,7 +31,7 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
     }
     std::string error;
     ASSERT_TRUE(WritePcx(folder.PathOf("BACK1.Qsf"), background, &error)) << error;
-    ASSERT_TRUE(WriteQsfPack(folder.PathOf("Logo.QSF"), {SolidPicture(8, 4, 8, 8, 8)}, 1));
+    ASSERT_TRUE(WriteQsfPack(folder.PathOf("Logo.QSF"), {GreyPicture(8, 4, 8)}, 1));
     const std::string frames = folder.PathOf("frames");
     ASSERT_EQ(folder.Run({"--layout", is565 ? "565" : "555", "--frames", frames}, "8 close\n").status, 0);
 
