@@ -1,8 +1,7 @@
 // The runner's own promises: identical output for identical input, the frame files and
-// their CRC lines, snapshots, the seed option, and the refusal of bad scripts and arguments.
+// their CRC lines, snapshots and the seed option. Bad script lines: the script's own test.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "game_folder.h"
@@ -37,27 +36,4 @@ TEST(HeadlessRunner, SameInputGivesTheSameFramesAndTheirCrcLines)
     }
     // The snapshot is the frame presented last before it was taken.
     EXPECT_EQ(ReadPngAs16(folder.PathOf("snap60.png"), true), ReadPngAs16(FramePath(folder.PathOf("1"), 60), true));
-}
-
-// A bad argument, a script that cannot be read, a bad script line: one line on stderr naming
-// it, exit status 2, and nothing run.
-TEST(HeadlessRunner, BadArgumentsAndScriptsAreRefusedInOneLine)
-{
-    const struct {
-        std::vector<std::string> args;
-        std::string script;
-        std::string named;
-    } cases[] = {
-        {{"--layout", "444"}, "", "444"},
-        {{"missing-script.txt"}, "", "missing-script.txt"},
-        {{}, "# fine\n8 close\n9 jump\n", "script.txt:3:"},
-    };
-    const GameFolder folder;
-    for (const auto& c : cases) {
-        const HeadlessRun run = folder.Run(c.args, c.script);
-        EXPECT_EQ(run.status, 2) << c.named;
-        EXPECT_TRUE(run.lines.empty()) << c.named;
-        EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
-        EXPECT_NE(run.errors.find(c.named), std::string::npos) << run.errors;
-    }
 }

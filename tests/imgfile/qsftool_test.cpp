@@ -1,6 +1,6 @@
 // qsftool run as a user runs it: pictures through a pack or a background picture and back,
-// info telling what the game makes of each file, and bad input refused in one line with
-// nothing left behind.
+// the latter also to and from ImageMagick, info telling what the game makes of each file, and
+// bad input refused in one line with nothing left behind.
 #include <algorithm>
 #include <random>
 
@@ -36,12 +36,11 @@ struct QsftoolTest : ::testing::Test {
 
 };
 
-// Pictures made into a pack in either layout, or into a background picture, come back from
-// topng with the same 16-bit pixels; info tells the images' sizes.
-TEST_F(QsftoolTest, PackOrPictureThenInfoAndTopng) {
+// Pictures made into a pack in either layout come back from topng with the same 16-bit
+// pixels; info tells the images' sizes.
+TEST_F(QsftoolTest, PackThenInfoAndTopng) {
     const RgbImage pictures[] = {RandomPicture(8, 3, 4), RandomPicture(4, 5, 5), RandomPicture(16, 1, 6)};
     const std::string pack = (out / "sprites.qsf").string();
-    const std::string picture = (out / "back.pcx").string();
     std::vector<std::string> packWords = {"pack", pack, "--format", ""};
     for (std::size_t n = 0; n < 3; ++n) {
         packWords.push_back((in / ("p" + std::to_string(n) + ".png")).string());
@@ -60,12 +59,39 @@ TEST_F(QsftoolTest, PackOrPictureThenInfoAndTopng) {
         EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
     }
     EXPECT_NE(Qsftool({"info", pack}).out.find("  000  8x3\n  001  4x5\n  002  16x1\n"), std::string::npos);
+}
 
-    // A background picture comes back at 5-6-5.
-    ASSERT_EQ(Qsftool({"picture", packWords[4], picture}).status, 0);
-    const ProgramRun run = Qsftool({"topng", picture, (out / "again.png").string()});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadPngAs16((out / "again.png").string(), true), CutTo16(pictures[0], true));
+// A background picture made by qsftool, or as a 24-bit PCX file by ImageMagick, comes back from
+// topng, through the game's reader, as its source cut to 16 bits (5-6-5); ImageMagick reads
+// ours as the very picture it was made from. Rows of every kind an encoder meets: noise, one
+// value across the row (runs longer than 63), lone values that read as run headers, and short
+// runs.
+TEST_F(QsftoolTest, BackgroundPicturesPassBetweenUsTheGameAndImageMagick) {
+    std::mt19937 random(2000);
+    RgbImage source{100, 24, {}};
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 100; ++x)
+            for (unsigned c = 0; c < 3; ++c) {
+                const unsigned values[] = {static_cast<unsigned>(random()), 0xC7 + c, (x + c) % 2 ? 0xC0u : 0xFFu - x,
+                                           x / 3u * 7 + y + c * 50};
+                source.rgb.push_back(static_cast<std::uint8_t>(values[y % 4]));
+            }
+    const std::string png = (in / "source.png").string(), ours = (out / "ours.pcx").string();
+    const std::string magick = (out / "magick.pcx").string(), rgb = (out / "ours.rgb").string();
+    ASSERT_TRUE(WritePng(png, source));
+    ASSERT_EQ(Qsftool({"picture", png, ours}).status, 0);
+    const bool haveMagick = RunProgram({"convert", "-version"}, scratch.path).status == 0;
+    if (haveMagick) {
+        ASSERT_EQ(RunProgram({"convert", png, "-type", "TrueColor", "pcx:" + magick}, scratch.path).status, 0);
+    }
+    for (const std::string& file : haveMagick ? std::vector{ours, magick} : std::vector{ours}) {
+        const ProgramRun run = Qsftool({"topng", file, file + ".png"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(ReadPngAs16(file + ".png", true), CutTo16(source, true)) << file;
+    }
+    if (!haveMagick) GTEST_SKIP() << "no ImageMagick convert";
+    ASSERT_EQ(RunProgram({"convert", ours, "-depth", "8", "rgb:" + rgb}, scratch.path).status, 0);
+    EXPECT_TRUE(ReadBytes(rgb) == source.rgb);
 }
 
 // What the game reads all the same, info says how it reads it and topng refuses as damaged;
