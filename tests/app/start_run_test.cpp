@@ -47,12 +47,6 @@ std::vector<std::string> WentOn(const std::string& box, const std::string& tune,
     return lines;
 }
 
-std::vector<std::string> After(const std::string& first, std::vector<std::string> lines)
-{
-    lines.insert(lines.begin(), first);
-    return lines;
-}
-
 }  // namespace
 
 // A failed start presents nothing; one that goes on the intro's seven frames, then the first
@@ -62,6 +56,8 @@ TEST(Start, EachStartAndEndSaysWhatItShouldAndEndsWithItsStatus)
     std::vector<std::string> initFails = kSoundStart;
     initFails.push_back("sound FSOUND_Close");  // a failed start closes the library first
     const std::vector<std::string> plain = WentOn("", "BGM.Mp3", -1);
+    std::vector<std::string> backBufferless = plain;
+    backBufferless.insert(backBufferless.begin(), Box("QDDraw", "백 서피스 생성 에러.", 0));
     const struct {
         std::vector<std::string> args;
         std::vector<std::string> removed;  // taken from the data folder
@@ -86,7 +82,7 @@ TEST(Start, EachStartAndEndSaysWhatItShouldAndEndsWithItsStatus)
         // The picture is loaded after the tune is opened and before it starts.
         {{}, {"BACK1.Qsf"}, WentOn(Box("QDDraw", "BACK1.Qsf 파일이 없습니다.", 0), "BGM.Mp3", -1)},
         // Without a back buffer every frame goes straight onto the screen.
-        {{"--fail", "GetAttachedSurface"}, {}, After(Box("QDDraw", "백 서피스 생성 에러.", 0), plain)},
+        {{"--fail", "GetAttachedSurface"}, {}, backBufferless},
         // Sounds missing or failing to load, and no banner pack: not a word, null handles.
         {{}, {"Combo.Qsf", "Explo.Wav", "BGM.Mp3"}, WentOn("", "null", 0)},
         {{"--fail", "FSOUND_Sample_LoadWav:2", "--fail", "FSOUND_Stream_OpenMpeg"}, {}, WentOn("", "null", 1)},

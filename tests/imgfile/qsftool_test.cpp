@@ -80,16 +80,13 @@ TEST_F(QsftoolTest, BackgroundPicturesPassBetweenUsTheGameAndImageMagick) {
     const std::string magick = (out / "magick.pcx").string(), rgb = (out / "ours.rgb").string();
     ASSERT_TRUE(WritePng(png, source));
     ASSERT_EQ(Qsftool({"picture", png, ours}).status, 0);
-    const bool haveMagick = RunProgram({"convert", "-version"}, scratch.path).status == 0;
-    if (haveMagick) {
-        ASSERT_EQ(RunProgram({"convert", png, "-type", "TrueColor", "pcx:" + magick}, scratch.path).status, 0);
-    }
-    for (const std::string& file : haveMagick ? std::vector{ours, magick} : std::vector{ours}) {
+    if (RunProgram({"convert", "-version"}, scratch.path).status != 0) GTEST_SKIP() << "no ImageMagick convert";
+    ASSERT_EQ(RunProgram({"convert", png, "-type", "TrueColor", "pcx:" + magick}, scratch.path).status, 0);
+    for (const std::string& file : {ours, magick}) {
         const ProgramRun run = Qsftool({"topng", file, file + ".png"});
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(ReadPngAs16(file + ".png", true), CutTo16(source, true)) << file;
     }
-    if (!haveMagick) GTEST_SKIP() << "no ImageMagick convert";
     ASSERT_EQ(RunProgram({"convert", ours, "-depth", "8", "rgb:" + rgb}, scratch.path).status, 0);
     EXPECT_TRUE(ReadBytes(rgb) == source.rgb);
 }
