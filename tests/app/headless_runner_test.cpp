@@ -8,8 +8,7 @@
 #include "platform/headless/headless.h"
 
 // Every sixth frame written, each file the frame its trace line's CRC names, a second run
-// without frame files giving the same lines. Another clock's seconds seed other pieces, but the first
-// two come before the seed.
+// without frame files giving the same lines. Another clock's seconds seed other pieces.
 TEST(HeadlessRunner, SameInputGivesTheSameFramesAndTheirCrcLines)
 {
     // A little play: the pieces drop and lock, the cursor moves, a piece turns.
@@ -22,7 +21,6 @@ TEST(HeadlessRunner, SameInputGivesTheSameFramesAndTheirCrcLines)
     ASSERT_EQ(first.status, 0);
     EXPECT_EQ(first.lines, second.lines);
     EXPECT_NE(first.lines, seeded.lines);
-    EXPECT_EQ(first.LinesStartingWith("frame 8 "), seeded.LinesStartingWith("frame 8 "));
     const auto traces = first.LinesStartingWith("frame ");
     ASSERT_GT(traces.size(), 60u);
     for (int frame = 1; frame <= static_cast<int>(traces.size()); ++frame) {

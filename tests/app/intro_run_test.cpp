@@ -29,8 +29,7 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
         patch[0] = patch[2] = 24;
         patch[1] = is565 ? 12 : 24;  // 8-bit 24 truncates to 3
     }
-    std::string error;
-    ASSERT_TRUE(WritePcx(folder.PathOf("BACK1.Qsf"), background, &error)) << error;
+    ASSERT_TRUE(WritePcx(folder.PathOf("BACK1.Qsf"), background));
     ASSERT_TRUE(WriteQsfPack(folder.PathOf("Logo.QSF"), {GreyPicture(8, 4, 8)}, 1));
     const std::string frames = folder.PathOf("frames");
     ASSERT_EQ(folder.Run({"--layout", is565 ? "565" : "555", "--frames", frames}, "8 close\n").status, 0);

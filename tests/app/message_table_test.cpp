@@ -22,10 +22,9 @@ LRESULT RecordingHandler(HWND, UINT message, WPARAM, LPARAM)
 TEST(MessageTable, EachMessageReachesItsEntry)
 {
     FillWindowMessageTable();
-    for (int entry = 0; entry < kMessageTableSize; ++entry) {
-        const bool closes = entry == WM_CLOSE || entry == WM_DESTROY;
-        EXPECT_EQ(WindowMessageTable[entry], closes ? CloseMessageHandler : DefaultMessageHandler) << entry;
-    }
+    for (int entry = 0; entry < kMessageTableSize; ++entry)
+        EXPECT_EQ(WindowMessageTable[entry], entry == WM_CLOSE || entry == WM_DESTROY ? CloseMessageHandler
+                                                                                      : DefaultMessageHandler) << entry;
     WindowMessageTable[kLastRoutedMessage] = RecordingHandler;
     WindowMessageTable[1025] = WindowMessageTable[1023] = CloseMessageHandler;
     for (UINT message : {1024u, 1025u, 1279u, 1280u, 0xFFFFFFFFu}) {
