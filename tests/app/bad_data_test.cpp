@@ -47,9 +47,8 @@ void ExpectOutcome(const HeadlessRun& run, const Outcome& outcome)
         return;
     }
     EXPECT_GE(run.FrameCount(), kPlayedFrames);
-    if (outcome.firstBox) {
-        EXPECT_EQ(boxes.empty() ? "" : boxes.front(), *outcome.firstBox);
-    }
+    const std::string firstBox = boxes.empty() ? "" : boxes.front();
+    EXPECT_EQ(firstBox, outcome.firstBox.value_or(firstBox));
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "common/program_run.h"
@@ -15,8 +17,7 @@ namespace fs = std::filesystem;
 std::vector<std::string> HeadlessRun::LinesStartingWith(const std::string& prefix) const
 {
     std::vector<std::string> found;
-    for (const std::string& line : lines)
-        if (line.starts_with(prefix)) found.push_back(line);
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(found), [&](auto& l) { return l.starts_with(prefix); });
     return found;
 }
 

@@ -1,7 +1,6 @@
 #include <unistd.h>
 
 #include <tuple>
-#include <utility>
 
 #include "gfx/surface.h"
 #include "image_files.h"

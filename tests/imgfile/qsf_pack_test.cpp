@@ -1,6 +1,5 @@
 #include "imgfile/qsf_pack.h"
 
-#include <memory>
 
 #include "gfx/surface.h"
 #include "image_files.h"

@@ -21,19 +21,14 @@ RgbImage RandomPicture(int width, int height, unsigned seed) {
 
 struct QsftoolTest : ::testing::Test {
     ScratchDir scratch;
-    fs::path in = scratch.path / "in";
-    fs::path out = scratch.path / "out";
+    fs::path in = scratch.path / "in", out = scratch.path / "out";
 
-    void SetUp() override {
-        fs::create_directories(in);
-        fs::create_directories(out);
-    }
+    void SetUp() override { fs::create_directories(in), fs::create_directories(out); }
 
     ProgramRun Qsftool(std::vector<std::string> words) {
         words.insert(words.begin(), QSFTOOL_PATH);
         return RunProgram(words, scratch.path);
     }
-
 };
 
 // Pictures made into a pack in either layout come back from topng with the same 16-bit
