@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <random>
 
-#include "imgfile/image_files.h"
 #include "common/program_run.h"
+#include "imgfile/image_files.h"
 #include "imgfile/qsf_writer.h"
 
 namespace fs = std::filesystem;
