@@ -1,33 +1,31 @@
 #include "game_folder.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
+#include "common/program_run.h"
 
 namespace fs = std::filesystem;
 
 std::vector<std::string> HeadlessRun::LinesStartingWith(const std::string& prefix) const
 {
     std::vector<std::string> found;
-    for (const std::string& line : lines)
-        if (line.starts_with(prefix)) found.push_back(line);
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(found), [&](auto& l) { return l.starts_with(prefix); });
     return found;
 }
 
 GameFolder::GameFolder()
 {
     for (const char* name : {"Block.Dat", "Logo.QSF", "Block.QSF", "Flame.Qsf", "Explo.Qsf", "Combo.Qsf",
-                             "Explo.Wav", "Flame.Wav", "Alpha.Wav", "Dynamic.Wav", "BGM.Mp3", "BACK1.Qsf"}) {
-        std::error_code fault;
-        fs::copy_file(fs::path(TUMBLOX_RUN_DIR) / name, PathOf(name), fault);
-        if (fault) ADD_FAILURE() << "the generated data has no " << name;
-    }
+                             "Explo.Wav", "Flame.Wav", "Alpha.Wav", "Dynamic.Wav", "BGM.Mp3", "BACK1.Qsf"})
+        fs::copy_file(fs::path(TUMBLOX_RUN_DIR) / name, PathOf(name));  // throws, naming it, when one is missing
 }
 
 HeadlessRun GameFolder::Run(std::vector<std::string> args, const std::string& script, int seconds) const
@@ -36,19 +34,17 @@ HeadlessRun GameFolder::Run(std::vector<std::string> args, const std::string& sc
         std::ofstream(PathOf("script.txt")) << script;
         args.push_back(PathOf("script.txt"));
     }
-    std::string command = "cd '" + Path() + "' && exec timeout -s KILL " + std::to_string(seconds) + " " TUMBLOX_HEADLESS;
-    for (const std::string& arg : args) command += " '" + arg + "'";
-    const int waited = std::system((command + " >stdout.txt 2>stderr.txt").c_str());
+    args.insert(args.begin(), {"timeout", "-s", "KILL", std::to_string(seconds), TUMBLOX_HEADLESS});
+    const ProgramRun ran = RunProgram(args, scratch_.path);
     HeadlessRun run;
-    if (!WIFEXITED(waited) || WEXITSTATUS(waited) == 128 + SIGKILL) {
+    if (ran.status == -1 || ran.status == 128 + SIGKILL) {
         ADD_FAILURE() << "tumblox-headless crashed or ran past " << seconds << " s";
         return run;
     }
-    run.status = WEXITSTATUS(waited);
-    std::ifstream out(PathOf("stdout.txt"));
+    run.status = ran.status;
+    std::istringstream out(ran.out);
     for (std::string line; std::getline(out, line);) run.lines.push_back(line);
-    const Bytes errors = Read("stderr.txt");
-    run.errors.assign(errors.begin(), errors.end());
+    run.errors = ran.err;
     return run;
 }
 
@@ -58,22 +54,6 @@ std::vector<std::string> SampleFrees(bool loaded)
     for (const char* name : {"Explo.Wav", "Flame.Wav", "Alpha.Wav", "Dynamic.Wav"})
         frees.push_back(std::string("sound FSOUND_Sample_Free ") + (loaded ? name : "null"));
     return frees;
-}
-
-RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue)
-{
-    RgbImage picture{width, height, {}};
-    for (int i = 0; i < width * height; ++i) picture.rgb.insert(picture.rgb.end(), {red, green, blue});
-    return picture;
-}
-
-// The frames' channels were widened by bit replication, so the top bits are the pixel's.
-std::vector<std::uint16_t> ReadFrame(const std::string& path, bool is565)
-{
-    RgbImage image;
-    std::string error;
-    EXPECT_TRUE(ReadPng(path, &image, &error)) << error;
-    return CutTo16(image, is565);
 }
 
 std::string FramePath(const std::string& folder, int frameNumber)

@@ -44,9 +44,11 @@ private:
 // they were loaded, as null handles when loading never reached them.
 std::vector<std::string> SampleFrees(bool loaded);
 
-// A picture of one colour.
-RgbImage SolidPicture(int width, int height, std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+// A picture of one grey.
+inline RgbImage GreyPicture(int width, int height, std::uint8_t level)
+{
+    return {width, height, Bytes(static_cast<std::size_t>(width * height * 3), level)};
+}
 
-// A frame written by --frames or snap, back as 16-bit pixels of the given layout.
-std::vector<std::uint16_t> ReadFrame(const std::string& path, bool is565);
+// Where --frames writes a frame.
 std::string FramePath(const std::string& folder, int frameNumber);

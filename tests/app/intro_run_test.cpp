@@ -23,22 +23,20 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
         return static_cast<std::uint16_t>(red << (is565 ? 11 : 10) | green << 5 | blue);
     };
     const GameFolder folder;
-    RgbImage background = SolidPicture(640, 480, 255, 255, 255);
-    for (int y = 300; y < 340; ++y)
-        for (int x = 100; x < 140; ++x) {
-            std::uint8_t* const patch = &background.rgb[3 * (y * 640 + x)];
-            patch[0] = patch[2] = 24;
-            patch[1] = is565 ? 12 : 24;  // 8-bit 24 truncates to 3
-        }
-    std::string error;
-    ASSERT_TRUE(WritePcx(folder.PathOf("BACK1.Qsf"), background, &error)) << error;
-    ASSERT_TRUE(WriteQsfPack(folder.PathOf("Logo.QSF"), {SolidPicture(8, 4, 8, 8, 8)}, 1));
+    RgbImage background = GreyPicture(640, 480, 255);
+    for (int n = 0; n < 40 * 40; ++n) {  // at 100,300
+        std::uint8_t* const patch = &background.rgb[3 * ((300 + n / 40) * 640 + 100 + n % 40)];
+        patch[0] = patch[2] = 24;
+        patch[1] = is565 ? 12 : 24;  // 8-bit 24 truncates to 3
+    }
+    ASSERT_TRUE(WritePcx(folder.PathOf("BACK1.Qsf"), background));
+    ASSERT_TRUE(WriteQsfPack(folder.PathOf("Logo.QSF"), {GreyPicture(8, 4, 8)}, 1));
     const std::string frames = folder.PathOf("frames");
     ASSERT_EQ(folder.Run({"--layout", is565 ? "565" : "555", "--frames", frames}, "8 close\n").status, 0);
 
     for (int frame = 1; frame <= 7; ++frame) {
         SCOPED_TRACE(frame);
-        const std::vector<std::uint16_t> pixels = ReadFrame(FramePath(frames, frame), is565);
+        const std::vector<std::uint16_t> pixels = ReadPngAs16(FramePath(frames, frame), is565);
         ASSERT_EQ(pixels.size(), 640u * 480u);
         const int loss = 4 * frame;
         EXPECT_EQ(pixels[479 * 640 + 600], pixel(31 - loss, greenMax - loss, 31 - loss));
@@ -62,8 +60,8 @@ TEST_P(IntroRun, DimmingFramesThenThePanelFromTheFirstTickOn)
         {420, text::PanelAside}};
     for (const auto& [y, line] : lines) expected.Printf(382, y, "%s", line);
     expected.Printf(0, 0, text::StatusLine, 5, 0, 20, 1);
-    const std::vector<std::uint16_t> lastIntro = ReadFrame(FramePath(frames, 7), is565);
-    const std::vector<std::uint16_t> firstTick = ReadFrame(FramePath(frames, 8), is565);
+    const std::vector<std::uint16_t> lastIntro = ReadPngAs16(FramePath(frames, 7), is565);
+    const std::vector<std::uint16_t> firstTick = ReadPngAs16(FramePath(frames, 8), is565);
     // The status line left of the logo; the panel right of the well's shadow and below the
     // preview, its greeting's line beside the preview.
     for (int y = 0; y < 440; ++y) {

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <tuple>
+
 #include "game/resources.h"
 #include "game_folder.h"
 #include "gfx/display.h"
@@ -23,45 +25,39 @@ protected:
     GameFolder folder_;
 };
 
-TEST_P(LoadResourcesTest, EverySpriteGetsTheKeyOfItsPack)
+// A ninth block image that would be refused if it were read, and a flame pack of three
+// images whose last slots are made empty; every sprite read gets the key of its pack.
+TEST_P(LoadResourcesTest, APackFillsExactlyItsSlotsEachSpriteWithItsPacksKey)
 {
     const bool is565 = GetParam();
-    ASSERT_EQ(LoadResources(), 1);
-    const struct {
-        Surface* const* sprites;
-        int count;
-        int key;
-    } packs[] = {{&LogoSprite, 1, 0},
-                 {&ComboSprite, 1, 0},
-                 {BlockSprites, kBlockSpriteCount, is565 ? 0xF81F : 0x7C1F},
-                 {FlameFrames, kFlameFrameCount, is565 ? 0xFFFF : 0x7FFF},
-                 {ExplosionFrames, kExplosionFrameCount, is565 ? 0xFFFF : 0x7FFF}};
-    for (const auto& pack : packs)
-        for (int i = 0; i < pack.count; ++i) {
-            SCOPED_TRACE(testing::Message() << "sprite " << i << " of " << pack.count);
-            ASSERT_NE(pack.sprites[i], nullptr);
-            EXPECT_EQ(pack.sprites[i]->colorKey, pack.key);
-            EXPECT_EQ(pack.sprites[i]->bltFlags, 1u);
-            EXPECT_NE(pack.sprites[i]->width, 0) << "not read";
-        }
-}
-
-// A ninth block image that would be refused if it were read, and a flame pack of three
-// images whose last slots are made empty.
-TEST_P(LoadResourcesTest, APackFillsExactlyItsSlots)
-{
-    const RgbImage block = SolidPicture(24, 16, 200, 40, 40), flame = SolidPicture(16, 24, 250, 120, 0);
-    ASSERT_TRUE(WriteQsfPack(folder_.PathOf("Block.QSF"), std::vector<RgbImage>(kBlockSpriteCount, block), 1));
-    ASSERT_TRUE(WriteQsfPack(folder_.PathOf("Flame.Qsf"), std::vector<RgbImage>(3, flame), 0));
+    ASSERT_TRUE(WriteQsfPack(folder_.PathOf("Block.QSF"), std::vector(kBlockSpriteCount, GreyPicture(24, 16, 200)), 1));
+    ASSERT_TRUE(WriteQsfPack(folder_.PathOf("Flame.Qsf"), std::vector(3, GreyPicture(16, 24, 250)), 0));
     Bytes pack = folder_.Read("Block.QSF");
     pack[17] = kBlockSpriteCount + 1;
     pack.insert(pack.end(), {6, 0, 2, 0});  // 6 wide, so refused
     pack.insert(pack.end(), 6 * 2 * 2, 0x55);
     folder_.Write("Block.QSF", pack);
-    EXPECT_EQ(LoadResources(), 1);
+    ASSERT_EQ(LoadResources(), 1);
     EXPECT_TRUE(headless::MessageBoxes().empty()) << "the ninth image was read";
-    for (Surface* sprite : BlockSprites) EXPECT_EQ(sprite->width, 24);
-    for (int i = 0; i < kFlameFrameCount; ++i) EXPECT_EQ(FlameFrames[i]->width, i < 3 ? 16 : 0) << i;
+    const struct {
+        Surface* const* sprites;
+        int count;
+        int key;
+        int width;  // 0: any but none
+    } packs[] = {{&LogoSprite, 1, 0, 0},
+                 {&ComboSprite, 1, 0, 0},
+                 {BlockSprites, kBlockSpriteCount, is565 ? 0xF81F : 0x7C1F, 24},
+                 {FlameFrames, 3, is565 ? 0xFFFF : 0x7FFF, 16},
+                 {ExplosionFrames, kExplosionFrameCount, is565 ? 0xFFFF : 0x7FFF, 0}};
+    for (const auto& p : packs)
+        for (int i = 0; i < p.count; ++i) {
+            SCOPED_TRACE(testing::Message() << "sprite " << i << " of " << p.count);
+            ASSERT_NE(p.sprites[i], nullptr);
+            const Surface& sprite = *p.sprites[i];
+            EXPECT_EQ(std::tuple(sprite.colorKey, sprite.bltFlags, sprite.width != 0 && (!p.width || sprite.width == p.width)),
+                      std::tuple(p.key, 1u, true));
+        }
+    for (int i = 3; i < kFlameFrameCount; ++i) EXPECT_EQ(FlameFrames[i]->width, 0) << i;
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, LoadResourcesTest, ::testing::Bool());

@@ -1,4 +1,4 @@
-// Runs a program as a user would: its exit status and what it printed.
+// Runs a program as a user would, from a working folder: its exit status and what it printed.
 #pragma once
 
 #include <sys/wait.h>
@@ -16,12 +16,12 @@ struct ProgramRun {
     std::string err;
 };
 
-// The program and its words, each quoted for the shell, with stdout and stderr kept in files
-// under `scratch` while it runs.
+// The program and its words, each quoted for the shell, run in `scratch`, with stdout and
+// stderr kept in files there while it runs.
 inline ProgramRun RunProgram(const std::vector<std::string>& words,
                              const std::filesystem::path& scratch) {
     const std::string out = (scratch / "run.out").string(), err = (scratch / "run.err").string();
-    std::string command;
+    std::string command = "cd '" + scratch.string() + "' && exec ";
     for (const std::string& word : words) command += "'" + word + "' ";
     const int waited = std::system((command + ">'" + out + "' 2>'" + err + "'").c_str());
     const Bytes outBytes = ReadBytes(out), errBytes = ReadBytes(err);
