@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/rgb_image.h"
+
 namespace sdlhost {
 
 namespace {
@@ -13,10 +15,9 @@ const Table565& XrgbTable()
     static const Table565 table = [] {
         Table565 built{};
         for (std::uint32_t pixel = 0; pixel < built.size(); ++pixel) {
-            const std::uint32_t red = pixel >> 11;
-            const std::uint32_t green = (pixel >> 5) & 0x3F;
-            const std::uint32_t blue = pixel & 0x1F;
-            built[pixel] = ((red << 3 | red >> 2) << 16) | ((green << 2 | green >> 4) << 8) | (blue << 3 | blue >> 2);
+            std::uint8_t rgb[3];
+            Widen16(static_cast<std::uint16_t>(pixel), true, rgb);
+            built[pixel] = std::uint32_t{rgb[0]} << 16 | std::uint32_t{rgb[1]} << 8 | rgb[2];
         }
         return built;
     }();
