@@ -1,6 +1,7 @@
 // The real backend's present: the call on the game's thread, which only hands the frame to
-// the display, and the display's own work for one frame on the main thread (texture update,
-// scaled copy, present) with each renderer SDL offers, in a 1280x960 window. Runs on whatever video
+// the display, and the display's own work for one frame on the main thread, in a 1280x960
+// window: with each renderer SDL offers (texture update, scaled copy, present), and by our own
+// drawing into the window's surface, whole or only the rows that changed. Runs on whatever video
 // driver SDL_VIDEODRIVER names: offscreen for a machine without a display, x11 under Xvfb.
 #include <SDL.h>
 
@@ -13,6 +14,7 @@
 #include "platform/host.h"
 #include "platform/sdl/frame_drawing.h"
 #include "platform/sdl/frame_mailbox.h"
+#include "platform/sdl/surface_display.h"
 
 namespace bench {
 
@@ -61,7 +63,7 @@ public:
         window_ = SDL_CreateWindow("Tumblox bench", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kWindowWidth,
                                    kWindowHeight, software ? 0 : SDL_WINDOW_OPENGL);
         if (window_ != nullptr) renderer_ = SDL_CreateRenderer(window_, driver, 0);
-        if (renderer_ != nullptr) texture_ = sdlhost::MakeFrameTexture(renderer_, window_);
+        if (renderer_ != nullptr) texture_ = sdlhost::MakeFrameTexture(renderer_);
     }
     ~RenderTarget()
     {
@@ -96,12 +98,39 @@ void DisplayFrame(benchmark::State& state, int driver)
     state.counters["converts"] = target.Converts() ? 1 : 0;
 }
 
-// One benchmark per renderer compiled into this SDL.
+// Our own drawing: `whole` repaints every frame (as after a resize); otherwise each frame
+// differs from the last in the status line's ten rows only, as in play.
+void SurfaceFrame(benchmark::State& state, bool whole)
+{
+    if (!Expect(state, VideoUp(), "no display: name a video driver in SDL_VIDEODRIVER (offscreen, x11)")) return;
+    SDL_Window* window = SDL_CreateWindow("Tumblox bench", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                                          kWindowWidth, kWindowHeight, 0);
+    if (window == nullptr || SDL_GetWindowSurface(window) == nullptr) {
+        state.SkipWithError(("not available here: " + std::string(SDL_GetError())).c_str());
+        if (window != nullptr) SDL_DestroyWindow(window);
+        return;
+    }
+    std::vector<std::uint16_t> frame = RandomFrame();
+    sdlhost::SurfaceDisplay display;
+    display.Draw(window, frame.data());
+    std::uint16_t counter = 0;
+    for (auto _ : state) {
+        if (whole) display.RepaintAll();
+        for (int y = 4; y < 14; ++y) frame[y * sdlhost::kFrameWidth + 480] = ++counter;
+        display.Draw(window, frame.data());
+    }
+    SDL_DestroyWindow(window);
+}
+BENCHMARK_CAPTURE(SurfaceFrame, whole, true)->UseRealTime();
+BENCHMARK_CAPTURE(SurfaceFrame, status_line, false)->UseRealTime();
+
+// One benchmark per GPU renderer compiled into this SDL.
 const int renderers = [] {
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
     for (int driver = 0; driver < SDL_GetNumRenderDrivers(); ++driver) {
         SDL_RendererInfo info;
-        if (SDL_GetRenderDriverInfo(driver, &info) != 0) continue;
+        // SDL's software renderer is never the game's: our own drawing is.
+        if (SDL_GetRenderDriverInfo(driver, &info) != 0 || std::string(info.name) == "software") continue;
         benchmark::RegisterBenchmark(("DisplayFrame/" + std::string(info.name)).c_str(), DisplayFrame, driver)
             ->UseRealTime();
     }

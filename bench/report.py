@@ -138,6 +138,9 @@ def build_table(results):
                 note = ", XRGB8888 texture" if entry.get("converts") else ", RGB565 texture"
                 t.add(f"display (main thread): texture update + scaled copy + present, {renderer}{note}, "
                       f"1280x960 ({label} driver)", entry)
+        for kind, what in (("whole", "the whole picture"), ("status_line", "a frame in play (the status line's ten rows changed)")):
+            t.add(f"display (main thread): our drawing into the window surface, {what}, 1280x960 ({label} driver)",
+                  present.get(f"SurfaceFrame/{kind}/real_time"))
         for name, why in sorted(present_err.items()):
             t.rows.append((f"{name} ({label} driver)", "–", "–", "–", "–", why))
     startup_name = next((n for n in start if n.startswith("StartToFirstTick")), None)

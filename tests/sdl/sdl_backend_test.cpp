@@ -66,14 +66,6 @@ TEST(TexturePixels, WidensEachChannelByRepeatingItsTopBits)
                                                 0x848284}));
 }
 
-TEST(TexturePixels, TakesFiveSixFiveOnlyWhereTheRendererUsesItAsItIs)
-{
-    EXPECT_EQ(ChooseTextureLayout(true, true, false), TextureLayout::Xrgb8888);
-    EXPECT_EQ(ChooseTextureLayout(true, false, true), TextureLayout::Rgb565);
-    EXPECT_EQ(ChooseTextureLayout(false, true, false), TextureLayout::Rgb565);
-    EXPECT_EQ(ChooseTextureLayout(false, false, true), TextureLayout::Xrgb8888);
-}
-
 TEST(FrameMailbox, TheNewestFrameWinsAndIsTakenOnce)
 {
     FrameMailbox mailbox;

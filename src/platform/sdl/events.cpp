@@ -99,6 +99,12 @@ void OnWindowEvent(const SDL_WindowEvent& window)
     case SDL_WINDOWEVENT_CLOSE:
         FeedMessage(WM_CLOSE, 0, 0);
         break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+        sdlhost::RepaintWindow();
+        break;
     default:
         break;
     }

@@ -42,15 +42,13 @@ void FillTexture(const FrameTexture& texture, const std::uint16_t* frame)
 
 }  // namespace
 
-FrameTexture MakeFrameTexture(SDL_Renderer* renderer, SDL_Window* window)
+FrameTexture MakeFrameTexture(SDL_Renderer* renderer)
 {
     SDL_RendererInfo info;
     SDL_GetRendererInfo(renderer, &info);
-    const bool software = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     FrameTexture made;
-    made.keepsBars = software;
-    made.layout = ChooseTextureLayout(software, ListsFormat(info, SDL_PIXELFORMAT_RGB565),
-                                      SDL_GetWindowPixelFormat(window) == SDL_PIXELFORMAT_RGB565);
+    // The GPU takes 5-6-5 as it is where the renderer lists it; otherwise it is converted here.
+    made.layout = ListsFormat(info, SDL_PIXELFORMAT_RGB565) ? TextureLayout::Rgb565 : TextureLayout::Xrgb8888;
     const Uint32 format = made.layout == TextureLayout::Rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
     made.texture = SDL_CreateTexture(renderer, format, SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
     if (made.texture != nullptr) {
@@ -60,7 +58,7 @@ FrameTexture MakeFrameTexture(SDL_Renderer* renderer, SDL_Window* window)
     return made;
 }
 
-void DrawFrame(SDL_Renderer* renderer, FrameTexture& texture, const std::uint16_t* frame)
+void DrawFrame(SDL_Renderer* renderer, const FrameTexture& texture, const std::uint16_t* frame)
 {
     FillTexture(texture, frame);
     int outputWidth = 0;
@@ -68,12 +66,8 @@ void DrawFrame(SDL_Renderer* renderer, FrameTexture& texture, const std::uint16_
     SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight);
     const FitRect fit = FitFrame(outputWidth, outputHeight);
     const SDL_Rect target{fit.x, fit.y, fit.width, fit.height};
-    if (!texture.keepsBars || outputWidth != texture.barsWidth || outputHeight != texture.barsHeight) {
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
-        texture.barsWidth = outputWidth;
-        texture.barsHeight = outputHeight;
-    }
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, texture.texture, nullptr, &target);
     SDL_RenderPresent(renderer);
 }

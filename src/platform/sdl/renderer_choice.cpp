@@ -11,15 +11,6 @@ namespace {
 
 constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
 
-int SoftwareRendererIndex()
-{
-    for (int i = 0; i < SDL_GetNumRenderDrivers(); ++i) {
-        SDL_RendererInfo info;
-        if (SDL_GetRenderDriverInfo(i, &info) == 0 && std::strcmp(info.name, "software") == 0) return i;
-    }
-    return -1;
-}
-
 // A GL_RENDERER string that names a rasteriser running on the CPU.
 bool DrawsOnTheCpu(const char* glRenderer)
 {
@@ -60,16 +51,16 @@ bool GlDrawsOnTheCpu()
 
 }  // namespace
 
-RendererChoice ChooseRenderer()
+PictureRoute ChoosePictureRoute()
 {
     if (const char* named = SDL_GetHint(SDL_HINT_RENDER_DRIVER); named != nullptr) {
-        return RendererChoice{-1, SDL_strcasecmp(named, "software") != 0};
+        return SDL_strcasecmp(named, "software") == 0 ? PictureRoute::WindowSurface : PictureRoute::GlRenderer;
     }
     if (X11ServerLacksDri() || GlDrawsOnTheCpu()) {
         SDL_GL_UnloadLibrary();
-        return RendererChoice{SoftwareRendererIndex(), false};
+        return PictureRoute::WindowSurface;
     }
-    return RendererChoice{-1, true};
+    return PictureRoute::GlRenderer;
 }
 
 }  // namespace sdlhost

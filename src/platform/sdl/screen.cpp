@@ -1,5 +1,5 @@
 // The display side of the real backend: SDL's video, the one window in desktop full screen,
-// its renderer, and the frames the game presents. The game's thread reaches the window only
+// its GL renderer or our own drawing into it, and the frames the game presents. The game's thread reaches the window only
 // through calls the main thread runs for it.
 #include "platform/sdl/screen.h"
 
@@ -17,6 +17,7 @@
 #include "platform/sdl/frame_mailbox.h"
 #include "platform/sdl/main_thread_calls.h"
 #include "platform/sdl/renderer_choice.h"
+#include "platform/sdl/surface_display.h"
 #include "platform/sdl/x11_watch.h"
 
 namespace {
@@ -27,10 +28,12 @@ constexpr const char* kWindowTitle = "Tumblox By Quellin";
 
 struct Screen {
     std::atomic<bool> videoUp{false};
-    sdlhost::RendererChoice renderer{-1, true};
+    sdlhost::PictureRoute route = sdlhost::PictureRoute::GlRenderer;
     SDL_Window* window = nullptr;
-    SDL_Renderer* drawing = nullptr;
+    SDL_Renderer* drawing = nullptr;  // the GL route's
     sdlhost::FrameTexture texture;
+    sdlhost::SurfaceDisplay surfaceDisplay;  // the window surface route's
+    bool surfaceReady = false;
     sdlhost::FrameMailbox mailbox;
     std::vector<std::uint16_t> frame = std::vector<std::uint16_t>(sdlhost::kFramePixels);
     Clock::duration interval{};
@@ -66,7 +69,7 @@ bool NamedInVideoDriverHint(const char* driver)
 
 bool OpenVideoHere()
 {
-    // The software renderer draws straight into the X server's picture, not through GL.
+    // Our own drawing goes straight into the X server's picture, not through GL.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
     // Closing the window is the game's close request, handled in its own order.
@@ -82,7 +85,7 @@ bool OpenVideoHere()
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }
-    screen.renderer = sdlhost::ChooseRenderer();
+    screen.route = sdlhost::ChoosePictureRoute();
     screen.videoUp.store(true);
     return true;
 }
@@ -97,7 +100,7 @@ SDL_Window* CreateFullScreenWindow()
         desktop.h = sdlhost::kFrameHeight;
     }
     const Uint32 flags = SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI |
-                         (screen.renderer.openGlWindow ? SDL_WINDOW_OPENGL : 0);
+                         (screen.route == sdlhost::PictureRoute::GlRenderer ? SDL_WINDOW_OPENGL : 0);
     return SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, desktop.w, desktop.h,
                             flags);
 }
@@ -129,22 +132,42 @@ int RefreshRate()
     return mode.refresh_rate;
 }
 
-bool MakeRendererHere()
+bool MakeGlRenderer()
 {
-    if (screen.drawing != nullptr) {
-        return true;
-    }
-    screen.drawing = SDL_CreateRenderer(screen.window, screen.renderer.driverIndex, 0);
+    screen.drawing = SDL_CreateRenderer(screen.window, -1, 0);
     if (screen.drawing == nullptr) {
         std::fprintf(stderr, "Tumblox: no renderer for the window: %s\n", SDL_GetError());
         return false;
     }
-    screen.texture = sdlhost::MakeFrameTexture(screen.drawing, screen.window);
+    screen.texture = sdlhost::MakeFrameTexture(screen.drawing);
     if (screen.texture.texture == nullptr) {
         std::fprintf(stderr, "Tumblox: no texture for the picture: %s\n", SDL_GetError());
         SDL_DestroyRenderer(screen.drawing);
         screen.drawing = nullptr;
         return false;
+    }
+    return true;
+}
+
+bool ReadyToDraw()
+{
+    return screen.drawing != nullptr || screen.surfaceReady;
+}
+
+bool MakeRendererHere()
+{
+    if (ReadyToDraw()) {
+        return true;
+    }
+    if (screen.route == sdlhost::PictureRoute::GlRenderer) {
+        if (!MakeGlRenderer()) return false;
+    } else {
+        if (SDL_GetWindowSurface(screen.window) == nullptr) {
+            std::fprintf(stderr, "Tumblox: no picture for the window: %s\n", SDL_GetError());
+            return false;
+        }
+        screen.surfaceDisplay = sdlhost::SurfaceDisplay{};
+        screen.surfaceReady = true;
     }
     // No more pictures than the monitor shows: the game makes a frame every 10 ms, and drawing
     // the ones a screen could never show would only cost the machine.
@@ -182,6 +205,7 @@ bool RestoreScreenModeHere()
         SDL_DestroyRenderer(screen.drawing);
     }
     screen.drawing = nullptr;
+    screen.surfaceReady = false;
     if (screen.window != nullptr && DisplayUsable()) {
         SDL_SetRelativeMouseMode(SDL_FALSE);
         SDL_DestroyWindow(screen.window);
@@ -225,6 +249,11 @@ void ToggleFullScreen()
     }
 }
 
+void RepaintWindow()
+{
+    screen.surfaceDisplay.RepaintAll();
+}
+
 double WindowUnitsPerPixel()
 {
     if (screen.window == nullptr) {
@@ -239,13 +268,19 @@ double WindowUnitsPerPixel()
 int ShowNewestFrame()
 {
     constexpr int kIdleWait = 10;
-    if (screen.drawing == nullptr) {
+    if (!ReadyToDraw()) {
         return kIdleWait;
     }
     const Clock::time_point now = Clock::now();
-    if (now >= screen.nextDraw && screen.mailbox.TakeFresh(screen.frame)) {
-        DrawFrame(screen.drawing, screen.texture, screen.frame.data());
-        screen.nextDraw = std::max(screen.nextDraw + screen.interval, now);
+    if (now >= screen.nextDraw) {
+        // Our own drawing keeps its picture between frames; a lost one is drawn again at once.
+        const bool fresh = screen.mailbox.TakeFresh(screen.frame);
+        if (screen.drawing != nullptr && fresh) {
+            DrawFrame(screen.drawing, screen.texture, screen.frame.data());
+        } else if (screen.surfaceReady && (fresh || screen.surfaceDisplay.WantsRepaint())) {
+            screen.surfaceDisplay.Draw(screen.window, screen.frame.data());
+        }
+        if (fresh) screen.nextDraw = std::max(screen.nextDraw + screen.interval, now);
     }
     // Due but nothing new: the game's next frame is a few milliseconds away at most.
     constexpr int kLookAgain = 2;

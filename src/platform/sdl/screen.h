@@ -12,6 +12,8 @@ SDL_Window* GameWindow();
 bool DisplayMissing();
 // Alt+Enter: desktop full screen, or a window of a whole multiple of 640x480.
 void ToggleFullScreen();
+// The window was resized, uncovered or shown again: its whole picture is drawn anew.
+void RepaintWindow();
 // Window units (the unit of mouse motion) per picture pixel, at the window's present size.
 double WindowUnitsPerPixel();
 // Shows the newest presented frame when one is waiting and the screen is ready for the

@@ -26,12 +26,6 @@ const Table565& XrgbTable()
 
 }  // namespace
 
-TextureLayout ChooseTextureLayout(bool softwareRenderer, bool rendererLists565, bool windowIs565)
-{
-    const bool native565 = softwareRenderer ? windowIs565 : rendererLists565;
-    return native565 ? TextureLayout::Rgb565 : TextureLayout::Xrgb8888;
-}
-
 std::uint32_t Xrgb8888From565(std::uint16_t pixel)
 {
     return XrgbTable()[pixel];

@@ -9,10 +9,6 @@ namespace sdlhost {
 
 enum class TextureLayout { Rgb565, Xrgb8888 };
 
-// The GPU renderers take 5-6-5 only where they list it. The software renderer lists every
-// format but scales fast only between equal ones, so it gets the window surface's own.
-TextureLayout ChooseTextureLayout(bool softwareRenderer, bool rendererLists565, bool windowIs565);
-
 // A 5-6-5 pixel as XRGB8888, each channel widened by repeating its top bits (white stays white).
 std::uint32_t Xrgb8888From565(std::uint16_t pixel);
 void ConvertRow565ToXrgb8888(const std::uint16_t* source, std::uint32_t* target, std::size_t count);
