@@ -52,6 +52,16 @@ void GameThreadPresent(benchmark::State& state)
 }
 BENCHMARK(GameThreadPresent)->UseRealTime();
 
+// The game's 10 ms wait reads the clock again and again; each reading after the first
+// sleeps to the next millisecond. Its CPU time a reading is what one wakeup costs this machine,
+// and a thousand of them a second are the floor of the game's thread idle in play.
+void SpinningClockReading(benchmark::State& state)
+{
+    host::Milliseconds();
+    for (auto _ : state) benchmark::DoNotOptimize(host::Milliseconds());
+}
+BENCHMARK(SpinningClockReading)->UseRealTime();
+
 // A window and renderer of its own, made and dropped with each run.
 class RenderTarget {
 public:
