@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "runner_options.h"
 #include "runner_script.h"
 #include "script_player.h"
 
@@ -23,9 +24,6 @@ struct ScriptedRun {
     // Anything more to keep of each present; false with *error ends the run.
     std::function<bool(int frameNumber, const std::uint16_t* pixels, std::string* error)> keepFrame;
 };
-
-// The exit status of a run that could not go on: bad arguments, a script or a file.
-constexpr int kRunnerUsageError = 2;
 
 // Plays the game and returns its exit code. A snapshot or kept frame that cannot be written
 // ends the process with kRunnerUsageError: its frames are the point of the run.

@@ -1,7 +1,6 @@
 // The game in the browser. Started plainly it is the game as a player gets it; started with
 // a script (the page's ?script=NAME&time=N&layout=L) it is the headless runner's run, on the
 // virtual clock with the same record on stdout, which the page keeps as its trace.
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -15,25 +14,20 @@ namespace {
 
 constexpr const char* kProgramName = "tumblox";
 
-int Refuse(const std::string& what)
-{
-    std::fprintf(stderr, "%s: %s\n", kProgramName, what.c_str());
-    return kRunnerUsageError;
-}
-
 int RunScript(const RunnerOptions& options)
 {
     if (!options.failures.empty() || !options.framesDir.empty() || options.maxFrames != 0) {
-        return Refuse("the page runs a script with its seed and layout only");
+        return RefuseRun(kProgramName, "the page runs a script with its seed and layout only");
     }
     ScriptedRun run;
     std::string error;
-    if (!LoadScript(options.scriptPath, &run.actions, &error)) return Refuse(error);
+    if (!LoadScript(options.scriptPath, &run.actions, &error)) return RefuseRun(kProgramName, error);
     // The page writes no files, so a script that wants a snapshot is refused before it starts
     // (and the run needs no snapshot writer).
     for (const ScriptAction& action : run.actions) {
         if (action.verb == ScriptVerb::Snap) {
-            return Refuse(options.scriptPath + ":" + std::to_string(action.line) + ": the page takes no snapshots");
+            return RefuseRun(kProgramName,
+                             options.scriptPath + ":" + std::to_string(action.line) + ": the page takes no snapshots");
         }
     }
     webhost::UseVirtualClock();
@@ -49,7 +43,7 @@ int Run(int argc, char** argv)
     RunnerOptions options;
     std::string error;
     if (!ParseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
-        return Refuse(error);
+        return RefuseRun(kProgramName, error);
     }
     if (!options.scriptPath.empty()) return RunScript(options);
     return WinMain(ThisModule(), nullptr, nullptr, SW_SHOWDEFAULT);

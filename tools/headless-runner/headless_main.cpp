@@ -1,7 +1,6 @@
 // tumblox-headless: the game itself, WinMain to exit, on the headless backend in the current
 // folder's data, with scripted input and recorded output (scripted_run.h). The process ends
 // with the game's exit code, or 2 when the arguments or the script are wrong.
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,12 +15,6 @@ namespace {
 
 constexpr const char* kProgramName = "tumblox-headless";
 
-int Refuse(const std::string& what)
-{
-    std::fprintf(stderr, "%s: %s\n", kProgramName, what.c_str());
-    return kRunnerUsageError;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -29,17 +22,17 @@ int main(int argc, char** argv)
     RunnerOptions options;
     std::string error;
     if (!ParseRunnerOptions(std::vector<std::string>(argv + 1, argv + argc), &options, &error)) {
-        return Refuse(error);
+        return RefuseRun(kProgramName, error);
     }
 
     ScriptedRun run;
     if (!options.scriptPath.empty() && !LoadScript(options.scriptPath, &run.actions, &error)) {
-        return Refuse(error);
+        return RefuseRun(kProgramName, error);
     }
     if (!options.framesDir.empty()) {
         std::error_code fault;
         std::filesystem::create_directories(options.framesDir, fault);
-        if (fault) return Refuse("cannot make the frames folder " + options.framesDir);
+        if (fault) return RefuseRun(kProgramName, "cannot make the frames folder " + options.framesDir);
     }
     for (const InjectedFailure& failure : options.failures) headless::FailCall(failure.call, failure.nth);
 

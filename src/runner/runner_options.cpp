@@ -1,6 +1,7 @@
 #include "runner_options.h"
 
 #include <charconv>
+#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -148,4 +149,10 @@ bool FailableCallNamed(const std::string& name, host::Call* call)
 bool ParseRunnerOptions(const std::vector<std::string>& args, RunnerOptions* options, std::string* error)
 {
     return OptionReader(args, options, error).Read();
+}
+
+int RefuseRun(const char* program, const std::string& why)
+{
+    std::fprintf(stderr, "%s: %s\n", program, why.c_str());
+    return kRunnerUsageError;
 }

@@ -25,6 +25,12 @@ struct RunnerOptions {
     std::string scriptPath;                // empty: no input at all
 };
 
+// The exit status of a run that could not go on: bad arguments, a script or a file.
+constexpr int kRunnerUsageError = 2;
+
+// Says on stderr, after the program's name, why the run cannot go on; kRunnerUsageError.
+int RefuseRun(const char* program, const std::string& why);
+
 // The call a --fail option names ("CreateSurface"), if it is one that can be made to fail.
 bool FailableCallNamed(const std::string& name, host::Call* call);
 
