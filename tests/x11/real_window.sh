@@ -12,6 +12,7 @@
 #                   or with a window manager: the game lives on and Escape ends it with 0
 #   window_destroyed another client destroys the window: status 1 within 2 s
 #   missing_file    a box shows the missing file's line in Unifont glyphs; Enter: status 1
+#   box_destroyed   another client destroys that box: the game goes on as if it was dismissed
 #   quit_after_clicks SIGTERM behind 400 queued clicks ends the game within 0.5 s
 set -euo pipefail
 check=$1 game=$2 headless=$3 close_request=$4
@@ -162,14 +163,23 @@ window_destroyed)
     wait_exit 2
     [ "$status" = 1 ] || fail "the game lost its window and ended with status $status"
     grep -q '^Tumblox: the game.s window was taken away$' "$work/stderr" || fail "no line on stderr says why"
+    ! grep -q '^X Error' "$work/stderr" || fail "Xlib's own handler ended the game"
     echo "window destroyed: exit status 1 after $took ms"
     ;;
-missing_file)
+missing_file | box_destroyed)
     mkdir "$work/run" && cp -- * "$work/run/" && rm "$work/run/Logo.QSF" && cd "$work/run"
     env SDL_AUDIODRIVER=dummy "$game" 2>"$work/stderr" &
     pid=$!
     wait_window Blokfal
     sleep 0.5
+    if [ "$check" = box_destroyed ]; then
+        xdotool windowclose "$window"
+        wait_exit 2
+        [ "$status" = 1 ] || fail "the box was destroyed and the game ended with status $status"
+        [ "$(wc -l <"$work/stderr")" = 1 ] || fail "more on stderr than the box's line"
+        echo "box destroyed: exit status 1 after $took ms, stderr: $(cat "$work/stderr")"
+        exit 0
+    fi
     import -window "$window" "$work/box.png"
     line=$(sed -n 's/^Blokfal: //p' "$work/stderr")
     [ -n "$line" ] || fail "no copy of the box on stderr"

@@ -23,10 +23,12 @@ bool DismissKey(SDL_Keycode key)
     return key == SDLK_RETURN || key == SDLK_KP_ENTER || key == SDLK_SPACE || key == SDLK_ESCAPE;
 }
 
-// True when the event, on the box's window, dismisses the box. Input meant for the game's
-// window waits for nobody: the game is not reading while its box is up.
-bool Dismisses(const SDL_Event& event, Uint32 box, const sdlhost::BoxArea& okButton)
+// True when the event, on the box's window, dismisses the box; so does another program
+// destroying that window. Input meant for the game's window waits for nobody: the game is not
+// reading while its box is up.
+bool Dismisses(const SDL_Event& event, SDL_Window* window, const sdlhost::BoxArea& okButton)
 {
+    const Uint32 box = SDL_GetWindowID(window);
     switch (event.type) {
     case SDL_KEYDOWN:
         return event.key.windowID == box && DismissKey(event.key.keysym.sym);
@@ -35,6 +37,8 @@ bool Dismisses(const SDL_Event& event, Uint32 box, const sdlhost::BoxArea& okBut
                okButton.Contains(event.button.x, event.button.y);
     case SDL_WINDOWEVENT:
         return event.window.windowID == box && event.window.event == SDL_WINDOWEVENT_CLOSE;
+    case SDL_SYSWMEVENT:
+        return sdlhost::ReportsDestroyed(event, window);
     default:
         return false;
     }
@@ -48,26 +52,26 @@ void Paint(SDL_Window* window, SDL_Surface* picture)
     }
 }
 
-// Main thread: until the player, a signal or a lost display ends it.
+// Main thread: until the player, a signal or a lost display ends it. Polled, not waited for:
+// SDL's wait would wake itself through the box's window, which may be destroyed under it.
 void RunBox(SDL_Window* window, SDL_Surface* picture, const sdlhost::BoxArea& okButton)
 {
     const Uint32 box = SDL_GetWindowID(window);
     Paint(window, picture);
     for (;;) {
         SDL_Event event;
-        if (SDL_WaitEventTimeout(&event, 10) != 0) {
-            do {
-                if (Dismisses(event, box, okButton)) return;
-                if (event.type == SDL_WINDOWEVENT && event.window.windowID == box &&
-                    event.window.event == SDL_WINDOWEVENT_EXPOSED)
-                    Paint(window, picture);
-            } while (SDL_PollEvent(&event) != 0);
+        while (SDL_PollEvent(&event) != 0) {
+            if (Dismisses(event, window, okButton)) return;
+            if (event.type == SDL_WINDOWEVENT && event.window.windowID == box &&
+                event.window.event == SDL_WINDOWEVENT_EXPOSED)
+                Paint(window, picture);
         }
         if (sdlhost::CloseSignalled()) {
             FeedMessage(WM_CLOSE, 0, 0);
             return;
         }
         if (sdlhost::DisplayLost()) return;
+        SDL_Delay(10);
     }
 }
 
@@ -88,7 +92,9 @@ bool ShowBoxHere(const std::string& title, const char* text, unsigned style)
         const int pointer = SDL_ShowCursor(SDL_QUERY);
         SDL_SetRelativeMouseMode(SDL_FALSE);
         SDL_ShowCursor(SDL_ENABLE);
+        SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // to hear of the box's window being destroyed
         RunBox(window, picture, drawn.okButton);
+        SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
         if (!sdlhost::DisplayLost()) {
             SDL_ShowCursor(pointer);
             SDL_SetRelativeMouseMode(wasRelative);

@@ -291,7 +291,11 @@ int ShowNewestFrame()
 void CloseDisplay()
 {
     RestoreScreenModeHere();
-    if (screen.videoUp.exchange(false) && DisplayUsable()) {
+    // After another program destroyed the window, SDL's waits may have asked the X server to
+    // wake them through it. Those requests' errors come back only when SDL closes its
+    // connections, after it has put Xlib's own handler back, which would end the process from
+    // inside Xlib: the process ends soon anyway, and the connections close with it.
+    if (screen.videoUp.exchange(false) && DisplayUsable() && !sdlhost::WindowLost()) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 }

@@ -22,6 +22,9 @@ int OnRequestFailed(Display* display, XErrorEvent* error)
         windowLost.store(true);
         return 0;
     }
+    // Any other window of ours is a message box another program destroyed: requests on it fail
+    // until its destruction is heard of (ReportsDestroyed), and say nothing new.
+    if (error->error_code == BadWindow) return 0;
     char what[160];
     XGetErrorText(display, error->error_code, what, sizeof what);
     std::fprintf(stderr, "Tumblox: the display refused a request: %s\n", what);
@@ -59,6 +62,16 @@ void WatchX11Window(SDL_Window* window)
 void WhenDisplayIsLost(void (*end)())
 {
     endWithoutDisplay = end;
+}
+
+bool ReportsDestroyed(const SDL_Event& event, SDL_Window* window)
+{
+    if (event.type != SDL_SYSWMEVENT || event.syswm.msg->subsystem != SDL_SYSWM_X11) return false;
+    const XEvent& happened = event.syswm.msg->msg.x11.event;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    return happened.type == DestroyNotify && SDL_GetWindowWMInfo(window, &info) == SDL_TRUE &&
+           info.subsystem == SDL_SYSWM_X11 && happened.xdestroywindow.window == info.info.x11.window;
 }
 
 bool WindowLost()
