@@ -131,6 +131,11 @@ class WebTest(unittest.TestCase):
             if self.shown(*row) == row_before:
                 break
         self.assertTrue(turned, 'the right button turned the piece')
+        # The browser keeps the first Escape to end the pointer lock: the page says what the next does.
+        self.browser.evaluate('document.exitPointerLock()')
+        self.browser.wait_for('!document.getElementById("hint").hidden')
+        self.assertEqual(self.browser.evaluate('document.getElementById("hint").textContent'),
+                         'Escape again to quit, click to go on')
         self.browser.key('Escape', 27)
         self.browser.wait_for('window.tumblox.done')
         self.assertIn('ended', self.browser.evaluate('end.hidden ? "" : end.textContent'))  # the page says so
