@@ -8,6 +8,7 @@
 
 #include "platform/device_context.h"
 #include "platform/host.h"
+#include "platform/nearest_sample.h"
 
 namespace {
 
@@ -209,13 +210,12 @@ HRESULT IDirectDrawSurface::Blt(RECT* destRect, IDirectDrawSurface* source, RECT
     const std::uint16_t* sourcePixels = source == this ? copy.data() : source->pixels_.data();
     const std::int64_t toWidth = to.right - to.left, toHeight = to.bottom - to.top;
     const std::int64_t fromWidth = from.right - from.left, fromHeight = from.bottom - from.top;
-    // Nearest neighbour: each destination pixel takes the source pixel its centre falls on.
     for (std::int64_t row = 0; row < toHeight; ++row) {
-        const std::int64_t sourceRow = from.top + (2 * row + 1) * fromHeight / (2 * toHeight);
+        const std::int64_t sourceRow = from.top + NearestSource(row, fromHeight, toHeight);
         std::uint16_t* out = pixels_.data() + (to.top + row) * width_ + to.left;
         const std::uint16_t* in = sourcePixels + sourceRow * source->width_ + from.left;
         for (std::int64_t column = 0; column < toWidth; ++column)
-            out[column] = in[(2 * column + 1) * fromWidth / (2 * toWidth)];
+            out[column] = in[NearestSource(column, fromWidth, toWidth)];
     }
     if (primary_) ShowOnScreen();
     return DD_OK;

@@ -1,6 +1,6 @@
 // The display side of the real backend: SDL's video, the one window in desktop full screen,
-// its GL renderer or our own drawing into it, and the frames the game presents. The game's thread reaches the window only
-// through calls the main thread runs for it.
+// its GL renderer or our own drawing into it, and the frames the game presents. The game's
+// thread reaches the window only through calls the main thread runs for it.
 #include "platform/sdl/screen.h"
 
 #include <algorithm>

@@ -3,19 +3,18 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/nearest_sample.h"
 #include "platform/sdl/texture_pixels.h"
 
 namespace sdlhost {
 
 namespace {
 
-// Each window pixel takes the picture pixel its centre falls on.
 std::vector<int> NearestSources(int windowLength, int pictureLength)
 {
     std::vector<int> sources(static_cast<std::size_t>(windowLength));
     for (int i = 0; i < windowLength; ++i) {
-        sources[static_cast<std::size_t>(i)] =
-            static_cast<int>((2LL * i + 1) * pictureLength / (2LL * windowLength));
+        sources[static_cast<std::size_t>(i)] = static_cast<int>(NearestSource(i, pictureLength, windowLength));
     }
     return sources;
 }
